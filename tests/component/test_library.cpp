@@ -1,0 +1,75 @@
+// A component library built only for tests: one class that echoes, one whose construction
+// fails, and an add-in declaration.
+#include <stdexcept>
+
+#include "common/component_entry.h"
+#include "common/error.h"
+
+namespace {
+
+using namespace norvel::common;
+
+class clsEcho : public Dispatch {
+  public:
+    explicit clsEcho(const Runtime& runtime) {
+        hasUi_ = runtime.ui != nullptr;
+        defineProperty(
+            "Text", [this] { return Variant(text_); },
+            [this](const Variant& v) { text_ = v.toString(); });
+        defineProperty("HasUi", [this] { return Variant(hasUi_); });
+        // Doubles its by-reference argument and returns the old value.
+        defineMethod("Twice", 1, 1, [](Arguments& args) {
+            Variant old = args[0];
+            args[0] = Variant(old.toString() + old.toString());
+            return old;
+        });
+        defineMethod("Fail", 0, 0, [](Arguments&) -> Variant {
+            throw std::out_of_range("index 7 out of range");
+        });
+    }
+    std::string className() const override { return "clsEcho"; }
+
+  private:
+    std::string text_;
+    bool hasUi_ = false;
+};
+
+class clsBroken : public Dispatch {
+  public:
+    clsBroken() { throw std::runtime_error("cannot construct clsBroken"); }
+    std::string className() const override { return "clsBroken"; }
+};
+
+const ClassTable& classes() {
+    static const ClassTable table = [] {
+        ClassTable t("norveltest");
+        t.add("clsEcho", [](const Runtime& rt) { return std::make_shared<clsEcho>(rt); });
+        t.add("clsBroken", [](const Runtime&) { return std::make_shared<clsBroken>(); });
+        return t;
+    }();
+    return table;
+}
+
+const AddinRegistration kAddins[] = {{"clsEcho", "Test Addin", "An add-in for tests", 3}};
+
+}  // namespace
+
+extern "C" {
+NORVEL_EXPORT int norvel_component_abi() {
+    return kComponentAbiVersion;
+}
+NORVEL_EXPORT const char* norvel_library_name() {
+    return "norveltest";
+}
+NORVEL_EXPORT const char* const* norvel_class_names() {
+    return classes().names();
+}
+NORVEL_EXPORT const AddinRegistration* norvel_addins(int* count) {
+    *count = 1;
+    return kAddins;
+}
+NORVEL_EXPORT void norvel_create_object(const char* className, const Runtime* runtime,
+                                        std::shared_ptr<Dispatch>* out) {
+    *out = classes().create(className, *runtime);
+}
+}
