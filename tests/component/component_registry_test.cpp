@@ -39,7 +39,8 @@ class ComponentTest : public ::testing::Test {
 TEST_F(ComponentTest, RegisteredClassIsCreatedByIdentifierAndCalledByName) {
     RegistrationReport report = registerTestLibrary();
     EXPECT_EQ(report.identifiers,
-              (std::vector<std::string>{"norveltest.clsEcho", "norveltest.clsBroken"}));
+              (std::vector<std::string>{"norveltest.clsEcho", "norveltest.clsBroken",
+                                        "norveltest.clsBlockEditor"}));
 
     ComponentRegistry components(registry());
     auto echo = components.createObject("norveltest.clsEcho");

@@ -40,11 +40,40 @@ class clsBroken : public Dispatch {
     std::string className() const override { return "clsBroken"; }
 };
 
+// A webbot component as the editor sees one: Load hands it the block's attributes, Edit
+// changes them the way a collection does (new keys beside the old lower-case ones) and says
+// whether the block changed.
+class clsBlockEditor : public Dispatch {
+  public:
+    clsBlockEditor() {
+        defineMethod("Load", 3, 3, [this](Arguments& args) {
+            attributes_ = args[0].toDictionary();
+            return Variant();
+        });
+        defineMethod("Edit", 0, 0, [this](Arguments&) {
+            if (!attributes_ || attributes_->value("mode") == "cancel")
+                return Variant(false);
+            if (attributes_->value("mode") == "fail")
+                throw Error(errnum::kFileNotFound, "norveltest", "File not found");
+            attributes_->set("T", "J9");
+            attributes_->set("S-HTML", "<b>rebuilt</b> " + attributes_->value("s-html"));
+            attributes_->set("quote", "say \"hi\"");
+            attributes_->set("count", std::to_string(attributes_->count()));
+            return Variant(true);
+        });
+    }
+    std::string className() const override { return "clsBlockEditor"; }
+
+  private:
+    DictionaryPtr attributes_;
+};
+
 const ClassTable& classes() {
     static const ClassTable table = [] {
         ClassTable t("norveltest");
         t.add("clsEcho", [](const Runtime& rt) { return std::make_shared<clsEcho>(rt); });
         t.add("clsBroken", [](const Runtime&) { return std::make_shared<clsBroken>(); });
+        t.add("clsBlockEditor", [](const Runtime&) { return std::make_shared<clsBlockEditor>(); });
         return t;
     }();
     return table;

@@ -1,0 +1,71 @@
+// The document of a page window: the page model behind the editor's document interface.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "common/editor/document.h"
+#include "host/markup/html_document.h"
+
+namespace norvel::host {
+
+class HostDocument : public common::editor::Document,
+                     public std::enable_shared_from_this<HostDocument> {
+  public:
+    // A page read from disk; `webRoot` bounds where its linked style sheets may be written.
+    static std::shared_ptr<HostDocument> load(const std::filesystem::path& file,
+                                              const std::filesystem::path& webRoot);
+    // A new page that was never saved.
+    static std::shared_ptr<HostDocument> blank(const std::filesystem::path& webRoot);
+
+    HostDocument(std::string bytes, std::filesystem::path file, std::filesystem::path webRoot,
+                 std::string createdDate);
+
+    // --- the editor's document interface
+    std::string fileCreatedDate() override { return createdDate_; }
+    std::string headInnerHTML() override { return page_.headInnerHtml(); }
+    void setHeadInnerHTML(const std::string& html) override { page_.setHeadInnerHtml(html); }
+    std::string bodyInnerHTML() override { return page_.bodyInnerHtml(); }
+    void setBodyInnerHTML(const std::string& html) override { page_.setBodyInnerHtml(html); }
+    std::string bodyInnerText() override { return page_.bodyInnerText(); }
+    std::string DocumentHTML() override { return page_.html(); }
+    void setDocumentHTML(const std::string& html) override { page_.setHtml(html); }
+    void pasteHTML(const std::string& html) override { page_.pasteHtml(html); }
+    int styleSheetsLength() override;
+    std::shared_ptr<common::editor::StyleSheet> styleSheet(int index) override;
+    std::shared_ptr<common::editor::StyleSheet> createStyleSheet(const std::string& address,
+                                                                 int index) override;
+
+    // --- the editor's own use
+    HtmlDocument& page() { return page_; }
+    void replaceRange(size_t begin, size_t end, const std::string& text) {
+        page_.replaceRange(begin, end, text);
+    }
+    void caretAtBodyStart() { page_.caretAtBodyStart(); }
+    void caretAtBodyEnd() { page_.caretAtBodyEnd(); }
+    bool caretAfterText(const std::string& text) { return page_.caretAfterText(text); }
+    bool caretBeforeText(const std::string& text) { return page_.caretBeforeText(text); }
+    bool selectText(const std::string& text) { return page_.selectText(text); }
+
+    // Writes the page atomically; the page then counts as saved there.
+    void saveTo(const std::filesystem::path& file);
+    bool modified() const { return page_.html() != savedBytes_; }
+
+    // Where a linked style sheet's address leads in the web; empty when it leads outside it
+    // (another server, or above the web's root).
+    std::filesystem::path linkedSheetPath(const std::string& href) const;
+    const std::filesystem::path& webRoot() const { return webRoot_; }
+
+  private:
+    HtmlDocument page_;
+    std::string savedBytes_;
+    std::filesystem::path file_;  // empty for a page never saved
+    std::filesystem::path webRoot_;
+    std::string createdDate_;
+};
+
+// A new page as the editor makes it.
+std::string blankPageHtml();
+
+}  // namespace norvel::host

@@ -1,0 +1,65 @@
+#include "host/session_runner.h"
+
+#include <iostream>
+
+#include "common/atomic_file.h"
+#include "common/error.h"
+#include "common/ini_settings_store.h"
+#include "host/component_registry.h"
+#include "host/editor/editor_app.h"
+#include "host/editor/help_window.h"
+#include "host/headless/scripted_ui.h"
+#include "host/headless_editor.h"
+#include "host/registration.h"
+#include "host/session/script_error.h"
+#include "host/session/script_quote.h"
+
+namespace norvel::host {
+
+int runSession(const SessionOptions& options) {
+    std::ostream& out = options.transcript ? *options.transcript : std::cout;
+    std::ostream& err = options.diagnostics ? *options.diagnostics : std::cerr;
+
+    std::vector<ScriptAction> actions;
+    try {
+        actions = parseSessionScript(common::readFileBytes(options.script));
+    } catch (const ScriptError& e) {
+        err << options.script.string() << ": " << e.what() << '\n';
+        return 1;
+    } catch (const common::Error& e) {
+        err << "norvel: " << e.description() << '\n';
+        return 1;
+    }
+
+    std::filesystem::path scriptFolder = std::filesystem::absolute(options.script).parent_path();
+    SessionCursor cursor(std::move(actions));
+    ScriptedUi ui(cursor, out);
+    ui.setScriptFolder(scriptFolder.string());
+    common::IniSettingsStore settings(
+        common::IniSettingsStore::defaultFile(),
+        [&](const std::string& problem) { err << "norvel: warning: " << problem << '\n'; });
+    ComponentRegistry components(ComponentRegistry::defaultRegistryFile());
+    HelpWindows help(
+        [&](const std::string& file) { ui.writeLine("help " + quoteScriptString(file)); });
+    EditorApp app(ui, settings, components, help, defaultAddinListFile());
+    HeadlessEditor editor(app, settings, scriptFolder, options.web);
+
+    try {
+        while (!cursor.atEnd()) {
+            const ScriptAction& action = cursor.take();
+            if (action.kind == ScriptActionKind::editor) {
+                editor.run(action);
+            } else if (!ui.handleAnswerOrCheck(action)) {
+                throw ScriptError(action.line, "'" + action.name + "': no form is open");
+            }
+        }
+        ui.requireNoPendingAnswers();
+        editor.finish();
+    } catch (const ScriptError& e) {
+        err << options.script.string() << ": " << e.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace norvel::host

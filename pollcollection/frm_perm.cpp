@@ -1,0 +1,37 @@
+#include "pollcollection/frm_perm.h"
+
+namespace norvel::poll {
+
+frmPerm::frmPerm(common::Ui& ui) : Form(ui, "frmPerm", "Note", 5415, 3600) {
+    addControl(txtPer, "txtPer", {120, 120, 5175, 2775});
+    addControl(Command1, "Command1", {2160, 3045, 1095, 375});
+    txtPer.setMultiLine(true);
+    txtPer.setLocked(true);
+    Command1.setCaption("Close");
+    Command1.Click = [this] { Command1_Click(); };
+}
+
+std::string frmPerm::noteText() {
+    const std::string crlf = "\r\n";
+    // The apostrophe is the typographic one (U+2019), written as UTF-8.
+    return "Poll files added successfully." + crlf +
+           "In order for the poll to work permissions must be set correctly." + crlf + crlf +
+           "Windows hosts" + crlf +
+           "If you receive a write permission error when using the poll, then the poll folder "
+           "(example asppollx) doesn\xE2\x80\x99t have write permission. (see help file for more "
+           "info)" +
+           crlf + crlf + "UNIX hosts" + crlf +
+           "Both votes.htm and history.htm require having write permission, ie chmod 666. (see "
+           "help file for more info)" +
+           crlf + crlf + "UNIX host using Chilisoft ASP" + crlf + "Nothing required.";
+}
+
+void frmPerm::Form_Load() {
+    txtPer.setText(noteText());
+}
+
+void frmPerm::Command1_Click() {
+    Unload();
+}
+
+}  // namespace norvel::poll

@@ -1,0 +1,57 @@
+#include "pollcollection/poll_kind.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace norvel::poll {
+
+namespace {
+
+std::string lowerCase(std::string_view text) {
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower;
+}
+
+}  // namespace
+
+const PollKindFiles& pollKindFiles(PollKind kind) {
+    static const PollKindFiles php{
+        "PHP",
+        "PHP Poll",
+        {"vote.php", "process.php", "results.php", "vote_js.php"},
+        "index.php",
+        {"change.php", "history.php", "logout.php", "home.php", "process.php"}};
+    static const PollKindFiles asp{
+        "asp",
+        "ASP Poll",
+        {"vote.asp", "process.asp", "results.asp", "vote_js.asp"},
+        "default.asp",
+        {"change.asp", "history.asp", "logout.asp", "home.asp", "process.asp"}};
+    return kind == PollKind::php ? php : asp;
+}
+
+std::string previewHtml(PollKind kind, const std::string& formWidth,
+                        const std::string& pollFolder) {
+    // The width goes in without a unit, as the page editor has always shown it.
+    return "<span style='text-align:center;border:1px solid black;width:" + formWidth +
+           ";height:150;padding:2px'>" + pollKindFiles(kind).previewLabel +
+           "<br>click to edit<br>" + pollFolder + "</span>";
+}
+
+std::optional<std::string> includeCode(PollKind kind, std::string_view pageExtension,
+                                       const std::string& pollFolder) {
+    std::string extension = lowerCase(pageExtension);
+    std::string language = kind == PollKind::php ? "php" : "asp";
+    if (extension == "htm" || extension == "html")
+        return "<script type=\"text/javascript\" src=\"" + pollFolder + "/vote_js." + language +
+               "\"></script>";
+    if (extension != language)
+        return std::nullopt;
+    if (kind == PollKind::php)
+        return "<? include(\"" + pollFolder + "/vote.php\"); ?>";
+    return "<!--#include file =\"" + pollFolder + "/vote.asp\" -->";
+}
+
+}  // namespace norvel::poll

@@ -1,0 +1,1 @@
+CurrentDate_NV.write(document.currentScript);

@@ -1,0 +1,14 @@
+// A static check of classic ASP pages, where no ASP server runs: "<%" and "%>" pair up, and
+// the VBScript blocks (If, Sub, Function, Select, For, Do, While, With, Class, Property)
+// close in order, across code blocks with markup between them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace norvel::tests {
+
+// One line per problem ("line 12: End If without If"); empty when none is found.
+std::vector<std::string> aspStructureProblems(const std::string& page);
+
+}  // namespace norvel::tests
