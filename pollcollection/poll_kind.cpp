@@ -50,7 +50,9 @@ std::optional<std::string> includeCode(PollKind kind, std::string_view pageExten
     if (extension != language)
         return std::nullopt;
     if (kind == PollKind::php)
-        return "<? include(\"" + pollFolder + "/vote.php\"); ?>";
+        // The long open tag: the short one is off in the PHP of today's servers, where the
+        // include would be sent to the visitor as text.
+        return "<?php include(\"" + pollFolder + "/vote.php\"); ?>";
     return "<!--#include file =\"" + pollFolder + "/vote.asp\" -->";
 }
 

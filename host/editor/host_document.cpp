@@ -2,7 +2,10 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <cctype>
 #include <ctime>
+#include <string_view>
 
 #include "common/atomic_file.h"
 #include "common/error.h"
@@ -89,18 +92,87 @@ std::shared_ptr<common::editor::StyleSheet> HostDocument::createStyleSheet(
     throw Error(errnum::kInternal, "norvel", "The new style sheet link was not found in the page");
 }
 
+namespace {
+
+bool isUrlSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+}
+
+// "http:", "file:", "javascript:", "c:"...: an address with a scheme is not a file of the web.
+bool hasScheme(std::string_view address) {
+    if (address.empty() || !std::isalpha(static_cast<unsigned char>(address[0])))
+        return false;
+    for (char c : address.substr(1)) {
+        if (c == ':')
+            return true;
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '+' && c != '-' && c != '.')
+            return false;
+    }
+    return false;
+}
+
+int hexValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+std::string percentDecoded(std::string_view path) {
+    std::string out;
+    for (size_t i = 0; i < path.size(); ++i) {
+        if (path[i] == '%' && i + 2 < path.size() && hexValue(path[i + 1]) >= 0 &&
+            hexValue(path[i + 2]) >= 0) {
+            out += static_cast<char>(hexValue(path[i + 1]) * 16 + hexValue(path[i + 2]));
+            i += 2;
+        } else {
+            out += path[i];
+        }
+    }
+    return out;
+}
+
+// `path` (normalized, absolute) is `root` or lies below it.
+bool isInside(const std::filesystem::path& path, const std::filesystem::path& root) {
+    auto relative = path.lexically_relative(root);
+    return !relative.empty() && *relative.begin() != "..";
+}
+
+}  // namespace
+
 std::filesystem::path HostDocument::linkedSheetPath(const std::string& href) const {
-    if (href.empty() || href.find("://") != std::string::npos || href.rfind("//", 0) == 0)
+    std::string_view address = href;
+    while (!address.empty() && isUrlSpace(address.front()))
+        address.remove_prefix(1);
+    while (!address.empty() && isUrlSpace(address.back()))
+        address.remove_suffix(1);
+    address = address.substr(0, address.find_first_of("?#"));
+    std::string path = percentDecoded(address);
+    std::replace(path.begin(), path.end(), '\\', '/');  // as browsers read old Windows pages
+    // Another server ("//host/..."), a scheme, or nothing that names a file.
+    if (path.empty() || path.starts_with("//") || hasScheme(address) ||
+        path.find('\0') != std::string::npos || path.back() == '/')
         return {};
-    std::string path = href.substr(0, href.find_first_of("?#"));
     std::filesystem::path base = file_.empty() ? webRoot_ : file_.parent_path();
     std::filesystem::path target = path[0] == '/' ? webRoot_ / path.substr(1) : base / path;
     target = target.lexically_normal();
     std::filesystem::path root = webRoot_.lexically_normal();
-    auto relative = target.lexically_relative(root);
-    if (relative.empty() || *relative.begin() == "..")
+    if (!isInside(target, root) || target == root)
         return {};
-    return target;
+    // A symbolic link in the web may lead out of it: the file must really lie inside.
+    std::error_code error;
+    std::filesystem::path realRoot = std::filesystem::canonical(root, error);
+    if (error)
+        return {};
+    std::filesystem::path realTarget = std::filesystem::weakly_canonical(target, error);
+    if (error || !isInside(realTarget, realRoot) || realTarget == realRoot)
+        return {};
+    if (std::filesystem::is_directory(realTarget, error))
+        return {};
+    return realTarget;
 }
 
 }  // namespace norvel::host

@@ -52,8 +52,9 @@ class HostDocument : public common::editor::Document,
     void saveTo(const std::filesystem::path& file);
     bool modified() const { return page_.html() != savedBytes_; }
 
-    // Where a linked style sheet's address leads in the web; empty when it leads outside it
-    // (another server, or above the web's root).
+    // The file a linked style sheet's address names in the web (query and fragment dropped,
+    // %XX decoded, symbolic links resolved); empty when it leads outside the web (another
+    // server, a scheme, above the web's root, through a link out of it) or to no file.
     std::filesystem::path linkedSheetPath(const std::string& href) const;
     const std::filesystem::path& webRoot() const { return webRoot_; }
 

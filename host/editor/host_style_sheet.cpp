@@ -1,5 +1,8 @@
 #include "host/editor/host_style_sheet.h"
 
+#include <algorithm>
+#include <cctype>
+#include <string_view>
 #include <system_error>
 
 #include "common/atomic_file.h"
@@ -13,6 +16,38 @@ namespace errnum = common::errnum;
 
 namespace {
 
+// Text written into a STYLE element must not hold its end tag: "</style" followed by a blank,
+// '/' or '>' would end the element there and turn the rest of the sheet into markup. Pieces of
+// text (a value, a selector) are refused for any "</style", as anything may follow them.
+bool holdsStyleEndTag(std::string_view text, bool piece) {
+    for (size_t pos = text.find("</"); pos != std::string_view::npos;
+         pos = text.find("</", pos + 2)) {
+        std::string_view name = text.substr(pos + 2, 5);
+        bool style =
+            name.size() == 5 && std::equal(name.begin(), name.end(), "style", [](char a, char b) {
+                return std::tolower(static_cast<unsigned char>(a)) == b;
+            });
+        if (!style)
+            continue;
+        if (piece)
+            return true;
+        // At the very end the element's own "</style>" follows it: that makes no end tag.
+        if (pos + 7 >= text.size())
+            return false;
+        char after = text[pos + 7];
+        if (std::string_view(" \t\n\r\f/>").find(after) != std::string_view::npos)
+            return true;
+    }
+    return false;
+}
+
+void refuseStyleEndTag(std::string_view text, bool piece = true) {
+    if (holdsStyleEndTag(text, piece))
+        throw Error(errnum::kInvalidCall, "norvel",
+                    "Invalid procedure call or argument: a STYLE element's text cannot hold "
+                    "\"</style\"");
+}
+
 class HostCssStyle : public common::editor::CssStyle {
   public:
     HostCssStyle(std::shared_ptr<HostStyleSheet> sheet, CssStyleDeclaration style)
@@ -23,6 +58,8 @@ class HostCssStyle : public common::editor::CssStyle {
     }
     void setAttribute(const std::string& name, const std::string& value) override {
         sheet_->current();
+        if (sheet_->href().empty())
+            refuseStyleEndTag(value);
         style_.setAttribute(name, value);
     }
     void removeAttribute(const std::string& name) override {
@@ -99,8 +136,13 @@ void HostStyleSheet::writeBack() {
         common::writeFileAtomically(file_, sheet_.text());
         return;
     }
+    // The arguments were checked; this also catches an end tag made of old and new text.
+    refuseStyleEndTag(sheet_.text(), false);
     auto sources = document_->page().styleSources();
-    const auto& source = sources.at(static_cast<size_t>(index_));
+    if (static_cast<size_t>(index_) >= sources.size() ||
+        sources[static_cast<size_t>(index_)].isLink)
+        throw Error(errnum::kObjectNotSet, "norvel", "This style sheet is no longer in the page");
+    const auto& source = sources[static_cast<size_t>(index_)];
     document_->replaceRange(source.textBegin, source.textEnd, sheet_.text());
 }
 
@@ -123,7 +165,12 @@ std::shared_ptr<common::editor::CssRule> HostStyleSheet::rule(int index) {
 
 void HostStyleSheet::addRule(const std::string& selector, const std::string& declarations,
                              int index) {
-    current().addRule(selector, declarations, index);
+    CssStyleSheet& sheet = current();
+    if (!isLink_) {
+        refuseStyleEndTag(selector);
+        refuseStyleEndTag(declarations);
+    }
+    sheet.addRule(selector, declarations, index);
 }
 
 }  // namespace norvel::host

@@ -7,20 +7,29 @@ namespace {
 size_t validSequenceLength(std::string_view s, size_t i) {
     auto byte = [&](size_t k) { return static_cast<unsigned char>(s[i + k]); };
     unsigned char c = byte(0);
-    if (c < 0x80) return 1;
+    if (c < 0x80)
+        return 1;
     size_t length = (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
-    if (length == 0 || i + length > s.size()) return 0;
-    for (size_t k = 1; k < length; ++k)
-        if ((byte(k) & 0xC0) != 0x80) return 0;
-    if (length == 2 && c < 0xC2) return 0;                                   // overlong
-    if (length == 3 && ((c == 0xE0 && byte(1) < 0xA0) ||                     // overlong
-                        (c == 0xED && byte(1) >= 0xA0)))                     // surrogate
+    if (length == 0 || i + length > s.size())
         return 0;
-    if (length == 4 && (c > 0xF4 || (c == 0xF0 && byte(1) < 0x90) ||       // overlong
-                        (c == 0xF4 && byte(1) >= 0x90)))                     // past U+10FFFF
+    for (size_t k = 1; k < length; ++k)
+        if ((byte(k) & 0xC0) != 0x80)
+            return 0;
+    if (length == 2 && c < 0xC2)
+        return 0;                                         // overlong
+    if (length == 3 && ((c == 0xE0 && byte(1) < 0xA0) ||  // overlong
+                        (c == 0xED && byte(1) >= 0xA0)))  // surrogate
+        return 0;
+    if (length == 4 && (c > 0xF4 || (c == 0xF0 && byte(1) < 0x90) ||  // overlong
+                        (c == 0xF4 && byte(1) >= 0x90)))              // past U+10FFFF
         return 0;
     return length;
 }
+
+// Stands for a byte of an invalid sequence where offsets must stay: like the U+FFFD a browser
+// reads there, it means nothing to the tokenizer ('?' would: "<?" starts a bogus comment,
+// "&#9" a character reference).
+constexpr char kStandIn = '~';
 
 // Private-use code points U+10FE80..U+10FEFF stand for the bytes 0x80..0xFF.
 constexpr unsigned char kMarkLead = 0xF4;
@@ -41,7 +50,7 @@ std::string sanitizedUtf8(std::string_view bytes) {
     while (i < out.size()) {
         size_t length = validSequenceLength(out, i);
         if (length == 0) {
-            out[i++] = '?';
+            out[i++] = kStandIn;
         } else {
             i += length;
         }
@@ -51,7 +60,8 @@ std::string sanitizedUtf8(std::string_view bytes) {
 
 std::string gumboInputKeepingOffsets(std::string_view bytes) {
     std::string out = sanitizedUtf8(bytes);
-    if (out.starts_with("\xEF\xBB\xBF")) out.replace(0, 3, "   ");
+    if (out.starts_with("\xEF\xBB\xBF"))
+        out.replace(0, 3, "   ");
     return out;
 }
 

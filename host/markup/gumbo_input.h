@@ -7,8 +7,9 @@
 
 namespace norvel::host {
 
-// A copy of equal length in which every byte of an invalid UTF-8 sequence is '?', so that a
-// parser that expects UTF-8 reports offsets into the original bytes.
+// A copy of equal length in which every byte of an invalid UTF-8 sequence is '~' (a character
+// with no meaning to the tokenizer, as the U+FFFD a browser reads there), so that a parser
+// that expects UTF-8 reports offsets into the original bytes.
 std::string sanitizedUtf8(std::string_view bytes);
 
 // sanitizedUtf8, with a leading byte order mark turned into blanks (a browser drops it; gumbo

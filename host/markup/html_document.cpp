@@ -4,6 +4,8 @@
 
 #include "host/markup/inner_text.h"
 #include "host/markup/markup_scanner.h"
+#include "host/markup/markup_tag.h"
+#include "host/markup/open_markup.h"
 
 namespace norvel::host {
 
@@ -30,14 +32,19 @@ std::string HtmlDocument::headInnerHtml() {
     return bytes_.substr(s.headInnerBegin, s.headInnerEnd - s.headInnerBegin);
 }
 
+std::string HtmlDocument::standingText(size_t begin, size_t end, std::string_view text) {
+    // Where the scan decided, a </body> follows every place the model writes.
+    if (skeleton().fromScan)
+        return std::string(text);
+    return closerBefore(bytes_, begin, end) + std::string(text);
+}
+
 void HtmlDocument::setHeadInnerHtml(std::string_view html) {
     PageSkeleton s = skeleton();
-    if (s.headWritten) {
-        replaceRange(s.headInnerBegin, s.headInnerEnd, html);
-    } else {
-        replaceRange(s.headInnerBegin, s.headInnerEnd,
-                     "<head>" + std::string(html) + "</head>" + lineBreak());
-    }
+    std::string content =
+        s.headWritten ? std::string(html) : "<head>" + std::string(html) + "</head>" + lineBreak();
+    replaceRange(s.headInnerBegin, s.headInnerEnd,
+                 standingText(s.headInnerBegin, s.headInnerEnd, content));
 }
 
 std::string HtmlDocument::bodyInnerHtml() {
@@ -47,11 +54,10 @@ std::string HtmlDocument::bodyInnerHtml() {
 
 void HtmlDocument::setBodyInnerHtml(std::string_view html) {
     PageSkeleton s = skeleton();
-    if (s.bodyWritten) {
-        replaceRange(s.bodyInnerBegin, s.bodyInnerEnd, html);
-    } else {
-        replaceRange(s.bodyInnerBegin, s.bodyInnerEnd, "<body>" + std::string(html) + "</body>");
-    }
+    std::string content =
+        s.bodyWritten ? std::string(html) : "<body>" + std::string(html) + "</body>";
+    replaceRange(s.bodyInnerBegin, s.bodyInnerEnd,
+                 standingText(s.bodyInnerBegin, s.bodyInnerEnd, content));
 }
 
 std::string HtmlDocument::bodyInnerText() {
@@ -62,7 +68,10 @@ HtmlDocument::Range HtmlDocument::selection() {
     const PageSkeleton& s = skeleton();
     if (!selection_)
         return {s.bodyInnerEnd, s.bodyInnerEnd};
-    return *selection_;
+    // Edits move it with the text; should one have left it outside the body (rewriting the
+    // page around it), it comes back to the nearest place in the body.
+    auto clamp = [&](size_t p) { return std::clamp(p, s.bodyInnerBegin, s.bodyInnerEnd); };
+    return {clamp(selection_->begin), clamp(selection_->end)};
 }
 
 void HtmlDocument::selectRange(size_t begin, size_t end) {
@@ -110,8 +119,9 @@ bool HtmlDocument::selectText(std::string_view text) {
 
 void HtmlDocument::pasteHtml(std::string_view html) {
     Range range = selection();
-    replaceRange(range.begin, range.end, html);
-    size_t caret = range.begin + html.size();
+    std::string text = standingText(range.begin, range.end, html);
+    replaceRange(range.begin, range.end, text);
+    size_t caret = range.begin + text.size();
     selection_ = Range{caret, caret};
 }
 
@@ -132,59 +142,68 @@ void HtmlDocument::replaceRange(size_t begin, size_t end, std::string_view text)
     invalidate();
 }
 
+namespace {
+
+// rel="stylesheet", "StyleSheet" or "alternate stylesheet": the words compare ignoring case.
+bool relNamesStyleSheet(std::string_view rel) {
+    size_t pos = 0;
+    while (pos < rel.size()) {
+        size_t space = std::min(rel.find_first_of(" \t\r\n\f", pos), rel.size());
+        std::string_view word = rel.substr(pos, space - pos);
+        if (word.size() == 10 &&
+            std::equal(word.begin(), word.end(), "stylesheet", [](char a, char b) {
+                return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
+            }))
+            return true;
+        pos = space + 1;
+    }
+    return false;
+}
+
+}  // namespace
+
 std::vector<HtmlDocument::StyleSource> HtmlDocument::styleSources() {
     const PageSkeleton& s = skeleton();
     std::vector<StyleSource> sources;
-    std::vector<MarkupToken> tokens = scanMarkup(bytes_);
-    for (size_t i = 0; i < tokens.size(); ++i) {
-        const MarkupToken& token = tokens[i];
+    MarkupScanner scanner(bytes_);
+    MarkupToken token;
+    std::optional<size_t> openStyle;  // the STYLE whose text and end tag may follow
+    while (scanner.next(token)) {
+        if (openStyle) {
+            StyleSource& style = sources[*openStyle];
+            if (token.kind == MarkupToken::Kind::RawText) {
+                style.textEnd = style.elementEnd = token.end;
+                continue;
+            }
+            if (token.kind == MarkupToken::Kind::EndTag && token.name == "style") {
+                style.elementEnd = token.end;
+                style.closed = true;
+            }
+            openStyle.reset();
+        }
         if (token.kind != MarkupToken::Kind::StartTag)
             continue;
-        bool inHead = token.begin >= s.headInnerBegin && token.end <= s.headInnerEnd;
+        StyleSource source;
+        source.inHead = token.begin >= s.headInnerBegin && token.end <= s.headInnerEnd;
+        source.textBegin = source.textEnd = source.elementEnd = token.end;
         if (token.name == "style") {
-            StyleSource source;
-            source.inHead = inHead;
-            source.textBegin = source.textEnd = token.end;
-            source.elementEnd = token.end;
-            size_t next = i + 1;
-            if (next < tokens.size() && tokens[next].kind == MarkupToken::Kind::RawText) {
-                source.textEnd = tokens[next].end;
-                source.elementEnd = tokens[next].end;
-                ++next;
-            }
-            if (next < tokens.size() && tokens[next].kind == MarkupToken::Kind::EndTag &&
-                tokens[next].name == "style")
-                source.elementEnd = tokens[next].end;
+            openStyle = sources.size();
             sources.push_back(source);
         } else if (token.name == "link") {
-            std::string rel, href;
-            for (const auto& attribute : parseTagAttributes(
-                     std::string_view(bytes_).substr(token.begin, token.end - token.begin))) {
-                if (attribute.name == "rel")
-                    rel = attribute.value;
-                if (attribute.name == "href")
-                    href = attribute.value;
-            }
-            for (char& c : rel)
-                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            std::string_view tag =
+                std::string_view(bytes_).substr(token.begin, token.end - token.begin);
             bool stylesheet = false;
-            size_t pos = 0;
-            while (pos < rel.size()) {
-                size_t space = rel.find_first_of(" \t\r\n\f", pos);
-                if (space == std::string::npos)
-                    space = rel.size();
-                if (rel.compare(pos, space - pos, "stylesheet") == 0 && space - pos == 10)
-                    stylesheet = true;
-                pos = space + 1;
+            for (MarkupAttribute& attribute : parseTagAttributes(tag)) {
+                if (attribute.name == "rel")
+                    stylesheet = relNamesStyleSheet(attribute.value);
+                if (attribute.name == "href")
+                    source.href = std::move(attribute.value);
             }
             if (!stylesheet)
                 continue;
-            StyleSource source;
             source.isLink = true;
-            source.inHead = inHead;
-            source.href = href;
-            source.textBegin = source.textEnd = source.elementEnd = token.end;
-            sources.push_back(source);
+            source.closed = true;
+            sources.push_back(std::move(source));
         }
     }
     return sources;
@@ -193,26 +212,26 @@ std::vector<HtmlDocument::StyleSource> HtmlDocument::styleSources() {
 void HtmlDocument::appendStyleSheetLink(std::string_view href) {
     std::string link =
         "<link rel=\"stylesheet\" type=\"text/css\" href=\"" + escapeAttribute(href) + "\">";
+    // An implied head takes it where its content ends, without a <head> tag: a browser puts a
+    // LINK found there in the head.
     PageSkeleton s = skeleton();
-    if (!s.headWritten) {
-        setHeadInnerHtml(headInnerHtml() + link);
-        return;
-    }
     size_t place = s.headInnerEnd;
     bool afterSheet = false;
+    // After an unclosed STYLE the link would be part of its text.
     for (const StyleSource& source : styleSources())
-        if (source.inHead) {
+        if (source.inHead && source.closed) {
             place = source.elementEnd;
             afterSheet = true;
         }
+    std::string text;
     if (afterSheet) {
-        replaceRange(place, place, lineBreak() + link);
+        text = lineBreak() + link;
     } else {
         // At the end of the head, on a line of its own.
-        bool atLineStart = place > 0 && bytes_[place - 1] == '\n';
-        replaceRange(place, place,
-                     atLineStart ? link + lineBreak() : lineBreak() + link + lineBreak());
+        bool atLineStart = place == 0 || bytes_[place - 1] == '\n';
+        text = atLineStart ? link + lineBreak() : lineBreak() + link + lineBreak();
     }
+    replaceRange(place, place, standingText(place, place, text));
 }
 
 std::string escapeAttribute(std::string_view value) {

@@ -21,7 +21,9 @@ class HtmlDocument {
     void setHtml(std::string bytes);
 
     // The head's content. Writing to a page without a written <head> inserts one where the
-    // browser implies it, holding the new content.
+    // browser implies it, holding the new content. Content written where the page ends inside
+    // a comment or raw text (an unclosed <title>, <!-- ...) comes after what closes that,
+    // here and in setBodyInnerHtml, pasteHtml and appendStyleSheetLink.
     std::string headInnerHtml();
     void setHeadInnerHtml(std::string_view html);
     // The body's content; the same for a page without a written <body>.
@@ -32,7 +34,7 @@ class HtmlDocument {
     std::string bodyInnerText();
 
     // The selection: a caret (begin == end) or a range of bytes inside the body's content.
-    // A page starts with the caret at the end of its body.
+    // A page starts with the caret at the end of its body. Edits move it with the text.
     struct Range {
         size_t begin;
         size_t end;
@@ -62,9 +64,11 @@ class HtmlDocument {
         size_t elementEnd = 0;  // one past the element (after </style>, or after the link tag)
         std::string href;       // LINK: the address (character references decoded)
         bool inHead = false;
+        bool closed = false;  // a LINK, or a STYLE with its end tag
     };
     std::vector<StyleSource> styleSources();
-    // Links a style sheet after the last style sheet of the head, or at the end of the head.
+    // Links a style sheet after the last style sheet of the head, or at the end of the head
+    // (written or implied).
     void appendStyleSheetLink(std::string_view href);
 
     // The line break the page uses: "\r\n" when it has any, else "\n".
@@ -72,6 +76,9 @@ class HtmlDocument {
 
   private:
     const PageSkeleton& skeleton();
+    // `text` to write over [begin, end): when no markup follows, behind a closer of whatever
+    // comment or raw text the page leaves open there, so that it stands as markup.
+    std::string standingText(size_t begin, size_t end, std::string_view text);
     void invalidate() { skeleton_.reset(); }
 
     std::string bytes_;

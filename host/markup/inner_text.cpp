@@ -2,41 +2,52 @@
 
 #include <gumbo.h>
 
-#include "host/markup/page_skeleton.h"
+#include <vector>
+
+#include "host/markup/gumbo_input.h"
+#include "host/markup/gumbo_parse.h"
 
 namespace norvel::host {
 namespace {
 
-void collectText(const GumboNode* node, std::string& out) {
-    switch (node->type) {
-        case GUMBO_NODE_TEXT:
-        case GUMBO_NODE_WHITESPACE:
-        case GUMBO_NODE_CDATA:
-            out += node->v.text.text;
-            return;
-        case GUMBO_NODE_ELEMENT:
-        case GUMBO_NODE_TEMPLATE:
-        case GUMBO_NODE_DOCUMENT: {
-            if (node->type != GUMBO_NODE_DOCUMENT) {
-                GumboTag tag = node->v.element.tag;
-                if (tag == GUMBO_TAG_SCRIPT || tag == GUMBO_TAG_STYLE ||
-                    tag == GUMBO_TAG_TEMPLATE || tag == GUMBO_TAG_NOSCRIPT)
-                    return;
-                if (tag == GUMBO_TAG_BR) {
+bool leftOutOfText(GumboTag tag) {
+    return tag == GUMBO_TAG_SCRIPT || tag == GUMBO_TAG_STYLE || tag == GUMBO_TAG_TEMPLATE ||
+           tag == GUMBO_TAG_NOSCRIPT;
+}
+
+// The text of the tree in document order; walks without recursion, as pages can nest deeply.
+std::string collectText(const GumboNode* root) {
+    std::string out;
+    std::vector<const GumboNode*> pending{root};
+    while (!pending.empty()) {
+        const GumboNode* node = pending.back();
+        pending.pop_back();
+        const GumboVector* children = nullptr;
+        switch (node->type) {
+            case GUMBO_NODE_TEXT:
+            case GUMBO_NODE_WHITESPACE:
+            case GUMBO_NODE_CDATA:
+                out += node->v.text.text;
+                break;
+            case GUMBO_NODE_DOCUMENT:
+                children = &node->v.document.children;
+                break;
+            case GUMBO_NODE_ELEMENT:
+            case GUMBO_NODE_TEMPLATE:
+                if (node->v.element.tag == GUMBO_TAG_BR) {
                     out += '\n';
-                    return;
+                } else if (!leftOutOfText(node->v.element.tag)) {
+                    children = &node->v.element.children;
                 }
-            }
-            const GumboVector& children = node->type == GUMBO_NODE_DOCUMENT
-                                              ? node->v.document.children
-                                              : node->v.element.children;
-            for (unsigned i = 0; i < children.length; ++i)
-                collectText(static_cast<const GumboNode*>(children.data[i]), out);
-            return;
+                break;
+            default:
+                break;
         }
-        default:
-            return;
+        if (children != nullptr)
+            for (unsigned i = children->length; i > 0; --i)
+                pending.push_back(static_cast<const GumboNode*>(children->data[i - 1]));
     }
+    return out;
 }
 
 }  // namespace
@@ -45,13 +56,8 @@ std::string innerTextOfBodyContent(std::string_view html) {
     // Plain text (a data file) is its own text, bytes as they are, whatever its encoding.
     if (html.find_first_of("<&") == std::string_view::npos)
         return std::string(html);
-    std::string text = sanitizedUtf8(html);
-    GumboOptions options = kGumboDefaultOptions;
-    options.fragment_context = GUMBO_TAG_BODY;
-    GumboOutput* output = gumbo_parse_with_options(&options, text.data(), text.size());
-    std::string out;
-    collectText(output->root, out);
-    gumbo_destroy_output(&options, output);
+    GumboParse fragment(gumboInputKeepingBytes(html), GUMBO_TAG_BODY);
+    std::string out = restoreBytes(collectText(fragment.root()));
     // The parser turns CR LF into LF; a source written with CR LF gets them back.
     if (html.find("\r\n") != std::string_view::npos) {
         std::string crlf;

@@ -106,6 +106,7 @@ bool MarkupScanner::next(MarkupToken& token) {
             ++nameEnd;
         size_t close = findTagEnd(html_, nameEnd);
         if (close == npos) {  // the input ends inside the tag: a browser drops it
+            markupEnd_ = start;
             pos_ = size;
             return false;
         }

@@ -34,10 +34,14 @@ class MarkupScanner {
     explicit MarkupScanner(std::string_view html) : html_(html) {}
     // The next token into `token`; false at the end of the input.
     bool next(MarkupToken& token);
+    // Where the page's markup ends once next() returned false: the end of the input, or the
+    // '<' of a tag that the input ends inside (browsers drop it).
+    size_t markupEnd() const { return markupEnd_; }
 
   private:
     std::string_view html_;
     size_t pos_ = 0;
+    size_t markupEnd_ = html_.size();
     size_t pendingRawTextEnd_ = 0;  // raw text [pos_, this) still to report, when > pos_
 };
 

@@ -57,6 +57,17 @@ class AttributeCollector {
 }  // namespace
 
 size_t findTagEnd(std::string_view html, size_t pos, std::vector<MarkupAttribute>* attributes) {
+    // Only a quoted value can hold a '>': without a quote before the first '>', that one
+    // ends the tag (the usual tag, found without walking the states).
+    if (attributes == nullptr) {
+        size_t close = html.find('>', pos);
+        if (close == std::string_view::npos)
+            return close;
+        std::string_view inside = html.substr(pos, close - pos);
+        if (inside.find('"') == std::string_view::npos &&
+            inside.find('\'') == std::string_view::npos)
+            return close + 1;
+    }
     enum class State {
         BeforeName,
         Name,
@@ -124,13 +135,19 @@ size_t findTagEnd(std::string_view html, size_t pos, std::vector<MarkupAttribute
                 }
                 break;
             case State::DoubleQuoted:
-            case State::SingleQuoted:
-                if (c == (state == State::DoubleQuoted ? '"' : '\'')) {
-                    state = State::AfterQuoted;
-                } else {
-                    attribute.extendValue(pos + 1);
+            case State::SingleQuoted: {
+                // The value runs to its closing quote, whatever it holds.
+                size_t close = html.find(state == State::DoubleQuoted ? '"' : '\'', pos);
+                if (close == std::string_view::npos) {
+                    attribute.extendValue(html.size());
+                    pos = html.size() - 1;
+                    break;
                 }
+                attribute.extendValue(close);
+                pos = close;
+                state = State::AfterQuoted;
                 break;
+            }
             case State::Unquoted:
                 if (isSpace(c)) {
                     state = State::BeforeName;

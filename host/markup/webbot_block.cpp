@@ -17,15 +17,25 @@ struct WebbotComment {
     std::vector<std::pair<std::string, std::string>> attributes;
 };
 
-std::string decodeQuot(std::string_view value) {
+// The escapes formatWebbotAttributeValue writes, read back.
+std::string decodeValue(std::string_view value) {
+    static const struct {
+        std::string_view written;
+        std::string_view meant;
+    } escapes[] = {{"&quot;", "\""}, {"--&gt;", "-->"}, {"--!&gt;", "--!>"}};
     std::string out;
     for (size_t i = 0; i < value.size();) {
-        if (value.compare(i, 6, "&quot;") == 0) {
-            out += '"';
-            i += 6;
-        } else {
-            out += value[i++];
+        bool replaced = false;
+        for (const auto& escape : escapes) {
+            if (value.substr(i, escape.written.size()) == escape.written) {
+                out += escape.meant;
+                i += escape.written.size();
+                replaced = true;
+                break;
+            }
         }
+        if (!replaced)
+            out += value[i++];
     }
     return out;
 }
@@ -65,7 +75,7 @@ std::optional<WebbotComment> parseWebbotComment(std::string_view comment) {
             size_t close = text.find('"', pos + 1);
             if (close == std::string_view::npos)
                 return std::nullopt;  // an unclosed quote
-            words.emplace_back(std::move(name), decodeQuot(text.substr(pos + 1, close - pos - 1)));
+            words.emplace_back(std::move(name), decodeValue(text.substr(pos + 1, close - pos - 1)));
             bare.push_back(false);
             pos = close + 1;
             if (pos < text.size() && !isSpace(text[pos]))
@@ -147,9 +157,12 @@ std::vector<WebbotBlock> findWebbotBlocks(std::string_view html) {
 
 std::string formatWebbotAttributeValue(std::string_view value) {
     std::string out;
-    for (char c : value) {
+    for (size_t i = 0; i < value.size(); ++i) {
+        char c = value[i];
         if (c == '"') {
             out += "&quot;";
+        } else if (c == '>' && (out.ends_with("--") || out.ends_with("--!"))) {
+            out += "&gt;";  // "-->" or "--!>" would end the comment
         } else {
             out += c;
         }

@@ -18,8 +18,8 @@ struct WebbotBlock {
     size_t bodyBegin = 0;  // the body, without the line break after the first comment...
     size_t bodyEnd = 0;    // ...and before the second
     std::string bot;
-    // In order, names as written, bare words with an empty value, `bot` left out; values with
-    // &quot; decoded.
+    // In order, names as written, bare words with an empty value, `bot` left out; values
+    // decoded as formatWebbotAttributeValue wrote them.
     std::vector<std::pair<std::string, std::string>> attributes;
 };
 
@@ -28,7 +28,8 @@ struct WebbotBlock {
 // Comments inside scripts, styles and other raw text are not comments.
 std::vector<WebbotBlock> findWebbotBlocks(std::string_view html);
 
-// An attribute value as a block writes it: a double quote becomes &quot;.
+// An attribute value as a block writes it: a double quote becomes &quot;, and the '>' of a
+// "-->" or "--!>" inside it becomes &gt; so that the value cannot end its comment.
 std::string formatWebbotAttributeValue(std::string_view value);
 
 }  // namespace norvel::host

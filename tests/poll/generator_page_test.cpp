@@ -46,7 +46,7 @@ TEST(PollGeneratorIncludeCode, FollowsThePageExtensionInAnyLetterCase) {
     }
     for (const char* extension : {"php", "PHP", "pHp"})
         EXPECT_EQ(includeCode(PollKind::php, extension, "dir1"),
-                  "<? include(\"dir1/vote.php\"); ?>");
+                  "<?php include(\"dir1/vote.php\"); ?>");
     for (const char* extension : {"asp", "ASP"})
         EXPECT_EQ(includeCode(PollKind::asp, extension, "dir1"),
                   "<!--#include file =\"dir1/vote.asp\" -->");
@@ -59,8 +59,8 @@ TEST_F(PollGeneratorPage, AServerPageGetsTheServerInclude) {
     openNewPage("page.PHP");
     auto generator = newPoll();
     generator->RunPHP("PHP");
-    EXPECT_EQ(generator->AddinDic->value("S-HTML"), "<? include(\"phppollx/vote.php\"); ?>");
-    EXPECT_NE(pageHtml().find("startspan -->\r\n<? include(\"phppollx/vote.php\"); ?>\r\n"),
+    EXPECT_EQ(generator->AddinDic->value("S-HTML"), "<?php include(\"phppollx/vote.php\"); ?>");
+    EXPECT_NE(pageHtml().find("startspan -->\r\n<?php include(\"phppollx/vote.php\"); ?>\r\n"),
               std::string::npos);
 }
 
