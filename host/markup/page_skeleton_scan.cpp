@@ -3,6 +3,7 @@
 // the head or body elsewhere. Everything else goes to the tree.
 #include <algorithm>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "host/markup/markup_scanner.h"
@@ -98,8 +99,9 @@ class SkeletonScan {
                     return false;
                 if (token.kind == Kind::Comment || token.kind == Kind::Doctype)
                     return true;
+                // A second <html> before the head makes gumbo (not browsers) imply the head.
                 if (token.kind == Kind::StartTag && token.name == "html")
-                    return true;
+                    return !std::exchange(htmlSeen_, true);
                 if (token.kind != Kind::StartTag || token.name != "head")
                     return false;
                 headInnerBegin_ = token.end;
@@ -202,6 +204,7 @@ class SkeletonScan {
     std::string_view html_;
     size_t textFrom_ = 0;  // where the text before the next token starts
     Phase phase_ = Phase::BeforeHead;
+    bool htmlSeen_ = false;
     bool headNoscriptOpen_ = false;
     std::vector<std::string> open_;  // open elements that would hide </body>
     size_t headInnerBegin_ = 0, headInnerEnd_ = 0, bodyInnerBegin_ = 0, bodyInnerEnd_ = 0;

@@ -73,6 +73,9 @@ TEST(MarkupSkeleton, TheTreeDecidesWhereABrowserCouldDiffer) {
     // the head (gumbo is not given a '?', which would make "<?" a bogus comment).
     expectSkeleton("<head><\xE9></head><body>x</body>",
                    {"^<\xE9></head><body>x</body>", "<\xE9></head><body>x", true, false, false});
+    // gumbo (unlike browsers) implies the head at a second <html> before it: its answer holds.
+    expectSkeleton("<html><html><head><title>t</title></head><body>x</body></html>",
+                   {"<title>t</title>", "x", false, true, false});
     // A frameset takes the body's place.
     expectSkeleton(
         "<head></head><frameset><frame src=a></frameset>",
