@@ -7,6 +7,7 @@
 #include "common/conversions.h"
 #include "common/error.h"
 #include "common/ini_file.h"
+#include "common/library_folder.h"
 #include "host/component_library.h"
 
 namespace norvel::host {
@@ -75,6 +76,16 @@ RegistrationReport registerLibraries(const std::vector<std::filesystem::path>& l
     writeIni(registryFile, registry);
     writeIni(addinListFile, addinList);
     return report;
+}
+
+std::vector<std::filesystem::path> bundledLibraries() {
+    std::filesystem::path folder = common::libraryFolder().parent_path() / "lib";
+    std::vector<std::filesystem::path> libraries;
+    for (const char* name :
+         {"libnorvelfp.so", "libnorvelpc.so", "libnorvelsc.so", "libnorveljsc.so"})
+        if (std::filesystem::exists(folder / name))
+            libraries.push_back(folder / name);
+    return libraries;
 }
 
 }  // namespace norvel::host

@@ -19,6 +19,10 @@ struct AddinListEntry {
 std::filesystem::path defaultAddinListFile();  // configFolder()/addins.ini
 std::vector<AddinListEntry> readAddinList(const std::filesystem::path& file);
 
+// The suite's libraries of this build or installation: lib/ beside the program's bin/
+// folder, those of them that exist.
+std::vector<std::filesystem::path> bundledLibraries();
+
 struct RegistrationReport {
     std::vector<std::string> identifiers;  // every class registered, "library.class"
     std::vector<std::string> addins;       // identifiers entered in the add-in list

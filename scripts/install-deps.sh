@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config clang-format
   libgtest-dev libgmock-dev libbenchmark-dev libgumbo-dev libcrypt-dev
   php-cli nodejs npm chromium
+  qt6-base-dev fonts-dejavu-core fonts-liberation xvfb xauth
 )
 
 missing=()

@@ -10,7 +10,6 @@
 
 #include "common/atomic_file.h"
 #include "common/error.h"
-#include "common/library_folder.h"
 #include "host/component_registry.h"
 #include "host/markup/webbot_block.h"
 #include "host/registration.h"
@@ -26,17 +25,6 @@ int usage() {
                  "       norvel register [LIBRARY...]\n"
                  "       norvel blocks PAGE\n";
     return 2;
-}
-
-// The suite's libraries of this build or installation: lib/ beside the bin/ folder.
-std::vector<std::filesystem::path> defaultLibraries() {
-    std::filesystem::path folder = common::libraryFolder().parent_path() / "lib";
-    std::vector<std::filesystem::path> libraries;
-    for (const char* name :
-         {"libnorvelfp.so", "libnorvelpc.so", "libnorvelsc.so", "libnorveljsc.so"})
-        if (std::filesystem::exists(folder / name))
-            libraries.push_back(folder / name);
-    return libraries;
 }
 
 int runCommand(const std::vector<std::string>& args) {
@@ -59,7 +47,7 @@ int runCommand(const std::vector<std::string>& args) {
 int registerCommand(const std::vector<std::string>& args) {
     std::vector<std::filesystem::path> libraries(args.begin(), args.end());
     if (libraries.empty())
-        libraries = defaultLibraries();
+        libraries = host::bundledLibraries();
     if (libraries.empty()) {
         std::cerr << "norvel: no libraries found to register\n";
         return 1;

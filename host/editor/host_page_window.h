@@ -35,7 +35,7 @@ class HostPageWindow : public common::editor::PageWindow,
     bool closed() const { return closed_; }
     // Whether the page differs from what was last read or saved.
     bool modified() const;
-    // The page's path relative to the web root, or "(new page)".
+    // The page's file name, or "(new page)".
     std::string displayName() const;
 
   private:

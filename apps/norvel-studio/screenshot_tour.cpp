@@ -1,0 +1,153 @@
+// norvel-studio-screenshots OUTDIR: takes the README's pictures. It starts the studio on a
+// scratch copy of the sample web (with a scratch settings folder), inserts a date block into
+// the home page, and saves the window in each view, the Norvel menu, and each dialog of the
+// suite the menus reach, as PNG files in OUTDIR. Run it under Xvfb (scripts/screenshots.sh).
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "common/editor/web.h"
+#include "host/qt/studio/studio.h"
+#include "host/qt/studio/studio_window.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path outputFolder;
+
+void save(QWidget* widget, const std::string& name) {
+    QApplication::processEvents();
+    fs::path file = outputFolder / (name + ".png");
+    if (!widget->grab().save(QString::fromStdString(file.string())))
+        std::cerr << "could not write " << file << '\n';
+    else
+        std::cout << "wrote " << file.string() << '\n';
+}
+
+// Runs `act` on the next modal window, once it has been drawn.
+void whenModalShown(std::function<void(QWidget*)> act) {
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [poll, act] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->isVisible())
+            QTimer::singleShot(200, modal, [modal, act] { act(modal); });
+        else
+            QTimer::singleShot(20, *poll);
+    };
+    QTimer::singleShot(20, *poll);
+}
+
+QAction* menuAction(QMenuBar* bar, const std::vector<QString>& path) {
+    QList<QAction*> actions = bar->actions();
+    QAction* found = nullptr;
+    for (const QString& caption : path) {
+        found = nullptr;
+        for (QAction* action : actions)
+            if (action->text() == caption)
+                found = action;
+        if (!found)
+            return nullptr;
+        if (found->menu()) {
+            emit found->menu()->aboutToShow();
+            actions = found->menu()->actions();
+        }
+    }
+    return found;
+}
+
+void closeModal(QWidget* modal) {
+    modal->close();
+    if (QApplication::activeModalWidget() == modal)
+        modal->hide();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    if (argc != 2) {
+        std::cerr << "usage: norvel-studio-screenshots OUTDIR\n";
+        return 2;
+    }
+    outputFolder = fs::absolute(argv[1]);
+    fs::create_directories(outputFolder);
+
+    fs::path scratch = fs::temp_directory_path() / ("norvel-tour-" + std::to_string(::getpid()));
+    fs::remove_all(scratch);
+    fs::create_directories(scratch / "config");
+    fs::copy(fs::path(NORVEL_SOURCE_DIR) / "samples" / "web", scratch / "web",
+             fs::copy_options::recursive);
+    ::setenv("NORVEL_CONFIG_HOME", (scratch / "config").c_str(), 1);
+    {
+        norvel::host::qt::Studio studio;
+        auto& window = studio.window();
+        window.resize(1100, 720);
+        studio.start(scratch / "web");
+        window.openPage("index.htm");
+        QMenuBar* bar = window.menuBar();
+
+        // A date block at the end of the page, so that the Normal view shows one.
+        whenModalShown([](QWidget* modal) {
+            if (auto* button = modal->findChild<QPushButton*>("cmdDo"))
+                button->click();
+        });
+        menuAction(bar, {"Norvel", "JavaScript", "Current Date"})->trigger();
+
+        save(&window, "studio-normal");
+        window.setActiveViewMode(norvel::common::editor::kViewHtml);
+        save(&window, "studio-html");
+        window.setActiveViewMode(norvel::common::editor::kViewPreview);
+        save(&window, "studio-preview");
+        window.setActiveViewMode(norvel::common::editor::kViewNormal);
+
+        QMenu* norvel = menuAction(bar, {"Norvel"})->menu();
+        norvel->popup(window.mapToGlobal(QPoint(300, 30)));
+        save(norvel, "menu-norvel");
+        norvel->hide();
+        QMenu* scripts = menuAction(bar, {"Norvel", "JavaScript"})->menu();
+        scripts->popup(window.mapToGlobal(QPoint(300, 30)));
+        save(scripts, "menu-javascript");
+        scripts->hide();
+
+        struct Shot {
+            std::vector<QString> menu;
+            std::string name;
+        };
+        const std::vector<Shot> shots = {
+            {{"Norvel", "options"}, "dialog-addin-options"},
+            {{"Norvel", "JavaScript", "options "}, "dialog-script-options"},
+            {{"Norvel", "JavaScript", "Add to Favorites"}, "dialog-add-to-favorites"},
+            {{"Norvel", "JavaScript", "Slide Show"}, "dialog-slide-show"},
+            {{"Norvel", "JavaScript", "Fading Messages"}, "dialog-fading-messages"},
+            {{"Norvel", "JavaScript", "Current Date"}, "dialog-current-date"},
+            {{"Norvel", "JavaScript", "Show and Hide"}, "dialog-show-and-hide"},
+            {{"Norvel", "Polls", "PHP Polls"}, "message-box"},
+        };
+        for (const Shot& shot : shots) {
+            QAction* action = menuAction(bar, shot.menu);
+            if (!action) {
+                std::cerr << "no menu entry for " << shot.name << '\n';
+                continue;
+            }
+            whenModalShown([name = shot.name](QWidget* modal) {
+                save(modal, name);
+                closeModal(modal);
+            });
+            action->trigger();
+        }
+        // Nothing is kept: the scratch page is dropped unsaved.
+        studio.app().closeWeb();
+    }
+    fs::remove_all(scratch);
+    return 0;
+}

@@ -1,0 +1,123 @@
+#include "host/qt/page/normal_page_builder.h"
+
+#include <QFont>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
+#include <QUrl>
+
+#include "common/conversions.h"
+#include "host/qt/page/page_text.h"
+
+namespace norvel::host::qt {
+namespace {
+
+QString attributeValue(const WebbotBlock& block, std::string_view name) {
+    for (const auto& [key, value] : block.attributes)
+        if (common::equalsIgnoreCase(key, name))
+            return PageText(value).text();
+    return {};
+}
+
+QString pieceHtml(std::string_view html, const PageSegment& segment,
+                  const std::vector<WebbotBlock>& blocks, size_t& nextBlock) {
+    QString out;
+    size_t pos = segment.begin;
+    while (nextBlock < blocks.size() && blocks[nextBlock].begin < pos)
+        ++nextBlock;
+    while (nextBlock < blocks.size() && blocks[nextBlock].end <= segment.end) {
+        const WebbotBlock& block = blocks[nextBlock];
+        out += PageText(html.substr(pos, block.begin - pos)).text();
+        out += blockStandInHtml(block, static_cast<int>(nextBlock + 1));
+        pos = block.end;
+        ++nextBlock;
+    }
+    out += PageText(html.substr(pos, segment.end - pos)).text();
+    return out;
+}
+
+void squeeze(const QTextBlock& block) {
+    QTextCursor cursor(block);
+    QTextBlockFormat format;
+    format.setLineHeight(1, QTextBlockFormat::FixedHeight);
+    cursor.setBlockFormat(format);
+    QFont tiny;
+    tiny.setPixelSize(1);
+    QTextCharFormat characters;
+    characters.setFont(tiny);
+    cursor.setBlockCharFormat(characters);
+}
+
+}  // namespace
+
+QString blockStandInHtml(const WebbotBlock& block, int number) {
+    QString shown = attributeValue(block, "PREVIEW");
+    if (shown.trimmed().isEmpty()) {
+        QString sClass = attributeValue(block, "s-class");
+        shown = (sClass.isEmpty() ? QStringLiteral("webbot block") : sClass).toHtmlEscaped();
+    }
+    return QStringLiteral(
+               "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" "
+               "style=\"border-color:#808080; border-style:solid\"><tr><td>"
+               "<img src=\"%1:%2\" width=\"1\" height=\"1\">%3</td></tr></table>")
+        .arg(QLatin1String(kBlockMarkerScheme))
+        .arg(number)
+        .arg(shown);
+}
+
+int blockNumberOfTable(const QTextTable& table) {
+    QTextTableCell cell = table.cellAt(0, 0);
+    if (!cell.isValid())
+        return 0;
+    QTextBlock first = table.document()->findBlock(cell.firstPosition());
+    QTextBlock::iterator fragments = first.begin();
+    if (fragments.atEnd())
+        return 0;
+    QTextCharFormat format = fragments.fragment().charFormat();
+    if (!format.isImageFormat())
+        return 0;
+    QUrl name(format.toImageFormat().name());
+    if (name.scheme() != QLatin1String(kBlockMarkerScheme))
+        return 0;
+    bool ok = false;
+    int number = name.path().toInt(&ok);
+    return ok ? number : 0;
+}
+
+std::vector<PiecePlace> buildNormalPage(QTextDocument& target, std::string_view html,
+                                        const std::vector<PageSegment>& segments,
+                                        const std::vector<WebbotBlock>& blocks) {
+    std::vector<PiecePlace> places;
+    places.reserve(segments.size());
+    QTextCursor cursor(&target);
+    // One edit for the whole page: Qt rescans the document's frames after each edit, which
+    // would make a page of many tables quadratic.
+    cursor.beginEditBlock();
+    size_t nextBlock = 0;
+    for (const PageSegment& segment : segments) {
+        QString piece = pieceHtml(html, segment, blocks, nextBlock);
+        // Each piece starts in a plain paragraph of its own: a new one, or the empty one a
+        // table leaves after itself.
+        if (!places.empty()) {
+            if (cursor.block().length() > 1) {
+                cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+            } else {
+                cursor.setBlockFormat(QTextBlockFormat());
+                cursor.setBlockCharFormat(QTextCharFormat());
+            }
+        }
+        const int first = cursor.position();
+        cursor.insertHtml(piece);
+        places.push_back({first, cursor.position()});
+        // A piece that starts with a table leaves its paragraph empty above the table: it
+        // only marks the piece's place, so it takes no room.
+        QTextBlock start = target.findBlock(first);
+        if (start.length() == 1)
+            squeeze(start);
+    }
+    cursor.endEditBlock();
+    return places;
+}
+
+}  // namespace norvel::host::qt

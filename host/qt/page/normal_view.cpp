@@ -1,0 +1,289 @@
+#include "host/qt/page/normal_view.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
+#include <QTimer>
+
+#include <algorithm>
+
+#include "host/editor/host_document.h"
+#include "host/markup/page_skeleton.h"
+#include "host/markup/webbot_block.h"
+#include "host/qt/page/normal_page_builder.h"
+#include "host/qt/page/page_style.h"
+
+namespace norvel::host::qt {
+
+NormalView::NormalView(QWidget* parent) : QTextBrowser(parent) {
+    setOpenLinks(false);  // a link in the page is something to edit, not to follow
+    setOpenExternalLinks(false);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void NormalView::showPage(HostDocument& document, const std::filesystem::path& pageFolder) {
+    document_ = &document;
+    const std::string& html = document.page().html();
+    std::vector<WebbotBlock> blocks = findWebbotBlocks(html);
+    segments_ = pageSegments(html, findPageSkeleton(html), blocks);
+
+    QString folder = QString::fromStdString(pageFolder.string());
+    setSearchPaths({folder});
+    auto* page = new QTextDocument(this);
+    page->setUndoRedoEnabled(false);  // built once and thrown away: nothing to undo
+    page->setBaseUrl(QUrl::fromLocalFile(folder + QLatin1Char('/')));
+    page->setDefaultStyleSheet(pageStyleSheet(document));
+    places_ = buildNormalPage(*page, html, segments_, blocks);
+
+    const int scroll = verticalScrollBar()->value();
+    // The editor deletes only the document it made itself; the pages made here are ours.
+    QTextDocument* previous = this->document();
+    const bool previousIsOurs = previous != nullptr && previous->parent() == this;
+    setDocument(page);
+    if (previousIsOurs)
+        delete previous;
+    keepScrolledTo(scroll);
+    boundary_ = boundaryForCaret(document.page().selection().begin);
+    viewport()->update();
+}
+
+// A new document is laid out lazily, and the scroll bar grows with the layout after the
+// event loop has run: lay it out as far as the old place and go back there once it has.
+void NormalView::keepScrolledTo(int scroll) {
+    verticalScrollBar()->setValue(scroll);
+    if (verticalScrollBar()->value() == scroll)
+        return;
+    document()->documentLayout()->hitTest(QPointF(0, scroll + viewport()->height()), Qt::FuzzyHit);
+    QPointer<QTextDocument> page = document();
+    QTimer::singleShot(0, this, [this, page, scroll] {
+        if (page == document())
+            verticalScrollBar()->setValue(scroll);
+    });
+}
+
+QPointF NormalView::documentPoint(const QPointF& viewportPoint) const {
+    return viewportPoint + QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value());
+}
+
+// Geometry from the pieces' paragraphs only: asking for a block's place lays the document
+// out just that far, where asking for a frame's would lay out all of it.
+double NormalView::pieceTop(size_t index) const {
+    QTextBlock first = document()->findBlock(places_[index].first);
+    return document()->documentLayout()->blockBoundingRect(first).top();
+}
+
+// A piece ends where the next begins; the last one with its last paragraph.
+double NormalView::pieceBottom(size_t index) const {
+    if (index + 1 < places_.size())
+        return pieceTop(index + 1);
+    QTextBlock last = document()->findBlock(places_[index].end);
+    return document()->documentLayout()->blockBoundingRect(last).bottom();
+}
+
+// The piece at a point: found by the document position there, so that the document is laid
+// out only as far as the point, as it is for painting anyway. Pieces reach from their top
+// down to the next one's.
+size_t NormalView::pieceAt(const QPointF& point) const {
+    const int position = document()->documentLayout()->hitTest(point, Qt::FuzzyHit);
+    auto after = std::upper_bound(places_.begin(), places_.end(), position,
+                                  [](int p, const PiecePlace& place) { return p < place.first; });
+    size_t index = after == places_.begin() ? 0 : static_cast<size_t>(after - places_.begin()) - 1;
+    // In the space between two pieces the nearest text may be the next piece's: the space
+    // belongs to the piece above it.
+    while (index > 0 && point.y() < pieceTop(index))
+        --index;
+    while (index + 1 < places_.size() && point.y() >= pieceBottom(index))
+        ++index;
+    return index;
+}
+
+// A caret between pieces is before the next one; inside a piece, at its nearer edge.
+int NormalView::boundaryForCaret(size_t caret) const {
+    auto after = std::upper_bound(segments_.begin(), segments_.end(), caret,
+                                  [](size_t c, const PageSegment& s) { return c < s.end; });
+    size_t index = static_cast<size_t>(after - segments_.begin());
+    if (index == segments_.size() || caret <= after->begin)
+        return static_cast<int>(index);
+    bool nearerStart = caret - after->begin < after->end - caret;
+    return static_cast<int>(nearerStart ? index : index + 1);
+}
+
+QRect NormalView::segmentRect(int index) const {
+    if (index < 0 || static_cast<size_t>(index) >= places_.size())
+        return {};
+    const double top = pieceTop(static_cast<size_t>(index));
+    const double bottom = pieceBottom(static_cast<size_t>(index));
+    QRectF rect(0, top, document()->textWidth(), bottom - top);
+    rect.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+    return rect.toAlignedRect();
+}
+
+QRect NormalView::insertionLine() const {
+    if (document_ == nullptr)
+        return {};
+    const size_t count = places_.size();
+    const size_t boundary = static_cast<size_t>(boundary_);
+    double y = document()->documentMargin();
+    if (count > 0 && boundary == 0)
+        y = pieceTop(0);
+    else if (count > 0 && boundary >= count)
+        y = pieceBottom(count - 1);
+    else if (count > 0)
+        y = pieceTop(boundary);  // where the piece before it ends
+    const int top = qRound(y) - verticalScrollBar()->value();
+    return QRect(0, top - 1, viewport()->width(), 2);
+}
+
+void NormalView::placeInsertionPoint(int boundary) {
+    if (document_ == nullptr)
+        return;
+    const int count = static_cast<int>(segments_.size());
+    boundary_ = std::clamp(boundary, 0, count);
+    if (count == 0)
+        document_->page().caretAtBodyEnd();
+    else if (boundary_ < count)
+        document_->page().selectRange(segments_[boundary_].begin, segments_[boundary_].begin);
+    else
+        document_->page().selectRange(segments_.back().end, segments_.back().end);
+    viewport()->update();
+    emit insertionPointMoved();
+}
+
+// The place of a block's stand-in: its cell's paragraphs with the cell's padding and border
+// around them. (A frame's own rectangle would lay out the whole document.)
+QRectF NormalView::standInRect(const QTextTable& table) const {
+    QAbstractTextDocumentLayout* layout = document()->documentLayout();
+    const QTextTableCell cell = table.cellAt(0, 0);
+    QRectF rect;
+    for (QTextBlock block = document()->findBlock(cell.firstPosition());
+         block.isValid() && block.position() <= cell.lastPosition(); block = block.next())
+        rect = rect.united(layout->blockBoundingRect(block));
+    const qreal around = table.format().cellPadding() + table.format().border() + 1;
+    return rect.adjusted(-around, -around, around, around);
+}
+
+int NormalView::blockNumberAt(const QPoint& point) const {
+    const QPointF where = documentPoint(point);
+    const int position = document()->documentLayout()->hitTest(where, Qt::FuzzyHit);
+    if (position < 0)
+        return 0;
+    QTextCursor cursor(document());
+    cursor.setPosition(position);
+    for (QTextFrame* frame = cursor.currentFrame(); frame != nullptr;
+         frame = frame->parentFrame()) {
+        auto* table = qobject_cast<QTextTable*>(frame);
+        if (table == nullptr)
+            continue;
+        if (int number = blockNumberOfTable(*table))
+            if (standInRect(*table).contains(where))
+                return number;
+    }
+    // Beside the stand-in, a piece that is a block is still that block.
+    if (segments_.empty())
+        return 0;
+    const size_t index = pieceAt(where);
+    const PageSegment& piece = segments_[index];
+    if (piece.kind != PageSegment::Kind::WebbotBlock || where.y() < pieceTop(index) ||
+        where.y() >= pieceBottom(index))
+        return 0;
+    return piece.blockNumber;
+}
+
+void NormalView::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->button() != Qt::LeftButton || document_ == nullptr)
+        return;
+    setFocus(Qt::MouseFocusReason);
+    if (segments_.empty()) {
+        placeInsertionPoint(0);
+        return;
+    }
+    const QPointF point = documentPoint(event->position());
+    const double y = point.y();
+    const size_t index = pieceAt(point);
+    const bool before = y < (pieceTop(index) + pieceBottom(index)) / 2;
+    // Between pieces the caret goes right before or right after the piece clicked, not
+    // into the white space that separates them.
+    const PageSegment& piece = segments_[index];
+    const size_t offset = before ? piece.begin : piece.end;
+    boundary_ = static_cast<int>(before ? index : index + 1);
+    document_->page().selectRange(offset, offset);
+    viewport()->update();
+    emit insertionPointMoved();
+}
+
+// No text selection here: the view places an insertion point, it does not select.
+void NormalView::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void NormalView::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void NormalView::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (int number = blockNumberAt(event->position().toPoint()))
+        emit blockDoubleClicked(number);
+}
+
+void NormalView::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Up:
+            placeInsertionPoint(boundary_ - 1);
+            break;
+        case Qt::Key_Down:
+            placeInsertionPoint(boundary_ + 1);
+            break;
+        case Qt::Key_Home:
+            placeInsertionPoint(0);
+            break;
+        case Qt::Key_End:
+            placeInsertionPoint(static_cast<int>(segments_.size()));
+            break;
+        default:
+            QTextBrowser::keyPressEvent(event);
+            return;
+    }
+    event->accept();
+}
+
+void NormalView::paintEvent(QPaintEvent* event) {
+    QTextBrowser::paintEvent(event);
+    if (document_ == nullptr)
+        return;
+    // Only when the line's piece is in view: finding the place of one further down would lay
+    // out the document that far.
+    const int boundary = std::min(boundary_, static_cast<int>(places_.size()) - 1);
+    if (boundary >= 0) {
+        QAbstractTextDocumentLayout* layout = document()->documentLayout();
+        const int lastShown =
+            layout->hitTest(documentPoint(viewport()->rect().bottomRight()), Qt::FuzzyHit);
+        if (places_[static_cast<size_t>(boundary)].first > lastShown + 1)
+            return;
+    }
+    QPainter painter(viewport());
+    painter.fillRect(insertionLine(), QColor(220, 0, 0));
+}
+
+QVariant NormalView::loadResource(int type, const QUrl& name) {
+    if (name.scheme() == QLatin1String(kBlockMarkerScheme)) {
+        QImage marker(1, 1, QImage::Format_ARGB32);
+        marker.fill(Qt::transparent);
+        return marker;
+    }
+    return QTextBrowser::loadResource(type, name);
+}
+
+}  // namespace norvel::host::qt

@@ -1,0 +1,78 @@
+#include "host/qt/page/page_view.h"
+
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include "common/editor/web.h"
+#include "common/error.h"
+#include "host/editor/host_document.h"
+#include "host/editor/host_page_window.h"
+#include "host/qt/page/normal_view.h"
+#include "host/qt/page/preview_view.h"
+#include "host/qt/page/source_view.h"
+
+namespace norvel::host::qt {
+
+namespace editor = common::editor;
+
+PageView::PageView(std::shared_ptr<HostPageWindow> window, QWidget* parent)
+    : QWidget(parent),
+      window_(std::move(window)),
+      mode_(window_->ViewMode()),
+      stack_(new QStackedWidget(this)),
+      normal_(new NormalView(stack_)),
+      source_(new SourceView(stack_)),
+      preview_(new PreviewView(stack_)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(stack_);
+    stack_->addWidget(normal_);
+    stack_->addWidget(source_);
+    stack_->addWidget(preview_);
+    connect(normal_, &NormalView::blockDoubleClicked, this, &PageView::blockDoubleClicked);
+    connect(source_, &SourceView::edited, this, &PageView::changed);
+    refresh();
+}
+
+std::filesystem::path PageView::pageFolder() const {
+    if (auto file = window_->File())
+        return file->LocalPath().parent_path();
+    return window_->document().webRoot();
+}
+
+void PageView::setViewMode(int mode) {
+    if (mode != editor::kViewNormal && mode != editor::kViewHtml && mode != editor::kViewPreview &&
+        mode != editor::kViewDataFile)
+        throw common::Error(common::errnum::kInvalidCall, "norvel",
+                            "There is no view mode " + std::to_string(mode));
+    flushEdits();
+    window_->SetViewMode(mode);
+    mode_ = mode;
+    refresh();
+}
+
+void PageView::refresh() {
+    HostDocument& document = window_->document();
+    switch (mode_) {
+        case editor::kViewHtml:
+        case editor::kViewDataFile:
+            source_->showPage(document);
+            stack_->setCurrentWidget(source_);
+            break;
+        case editor::kViewPreview:
+            preview_->showPage(document, pageFolder());
+            stack_->setCurrentWidget(preview_);
+            break;
+        default:
+            normal_->showPage(document, pageFolder());
+            stack_->setCurrentWidget(normal_);
+            break;
+    }
+}
+
+void PageView::flushEdits() {
+    if (stack_->currentWidget() == source_ && source_->flushEdits())
+        emit changed();
+}
+
+}  // namespace norvel::host::qt

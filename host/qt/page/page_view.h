@@ -1,0 +1,65 @@
+// One page window shown in its view mode: Normal (the rendered page with an insertion point
+// between its pieces), HTML (the editable source) or Preview (the page as it is). A data file
+// window shows its text as in the HTML view. The view shows the document as it was when last
+// refreshed: the studio calls refresh() after anything else changed the page, and
+// flushEdits() before anything reads or changes it.
+#pragma once
+
+#include <QWidget>
+
+#include <filesystem>
+#include <memory>
+
+class QStackedWidget;
+
+namespace norvel::host {
+class HostPageWindow;
+}
+
+namespace norvel::host::qt {
+
+class NormalView;
+class PreviewView;
+class SourceView;
+
+class PageView : public QWidget {
+    Q_OBJECT
+
+  public:
+    // Shows the window's page in the window's view mode.
+    explicit PageView(std::shared_ptr<HostPageWindow> window, QWidget* parent = nullptr);
+
+    HostPageWindow& pageWindow() { return *window_; }
+    int viewMode() const { return mode_; }
+    // Flushes the HTML view's edits, sets the window's view mode and shows the page in it.
+    // Error 5 for a mode that is no view mode.
+    void setViewMode(int mode);
+    // Reads the document again into the view shown.
+    void refresh();
+    // Pushes text typed in the HTML view and not yet in the document into it; emits
+    // changed() when that changed the page.
+    void flushEdits();
+
+    NormalView* normalView() const { return normal_; }
+    SourceView* sourceView() const { return source_; }
+    PreviewView* previewView() const { return preview_; }
+    // The folder the page's relative addresses start from.
+    std::filesystem::path pageFolder() const;
+
+  signals:
+    // A webbot block was double-clicked in the Normal view: its number counts from 1 among
+    // the page's blocks, as EditorApp::editBlock counts them.
+    void blockDoubleClicked(int number);
+    // The page was edited in the view.
+    void changed();
+
+  private:
+    std::shared_ptr<HostPageWindow> window_;
+    int mode_;
+    QStackedWidget* stack_;
+    NormalView* normal_;
+    SourceView* source_;
+    PreviewView* preview_;
+};
+
+}  // namespace norvel::host::qt

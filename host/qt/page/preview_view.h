@@ -1,0 +1,25 @@
+// The Preview view: the whole page rendered read-only, as it is (webbot blocks show their
+// real content), with its folder as the search path so that its images and linked style
+// sheets load. Links are not followed: the view always shows its page.
+#pragma once
+
+#include <QTextBrowser>
+
+#include <filesystem>
+
+namespace norvel::host {
+class HostDocument;
+}
+
+namespace norvel::host::qt {
+
+class PreviewView : public QTextBrowser {
+    Q_OBJECT
+
+  public:
+    explicit PreviewView(QWidget* parent = nullptr);
+
+    void showPage(HostDocument& document, const std::filesystem::path& pageFolder);
+};
+
+}  // namespace norvel::host::qt

@@ -1,0 +1,61 @@
+#include "host/qt/studio/menu_bar_view.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+#include "common/editor/command_bars.h"
+#include "host/editor/command_bars.h"
+
+namespace norvel::host::qt {
+
+QString menuText(const std::string& caption) {
+    return QString::fromStdString(caption);
+}
+
+MenuBarView::MenuBarView(HostCommandBar& bar, QMenuBar& menuBar, ClickRunner runClick)
+    : bar_(bar), menuBar_(menuBar), runClick_(std::move(runClick)) {}
+
+void MenuBarView::rebuild() {
+    menuBar_.clear();
+    for (const auto& control : bar_.hostControls().all())
+        addControl(menuBar_, control);
+}
+
+void MenuBarView::fill(QMenu& menu, HostCommandBarControls& controls) {
+    // clear() leaves the sub-menus (children of the menu) behind; drop them too.
+    for (QMenu* old : menu.findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly))
+        old->deleteLater();
+    menu.clear();
+    bool first = true;
+    for (const auto& control : controls.all()) {
+        if (control->BeginGroup() && !first)
+            menu.addSeparator();
+        first = false;
+        addControl(menu, control);
+    }
+}
+
+template <typename MenuOrBar>
+void MenuBarView::addControl(MenuOrBar& target,
+                             const std::shared_ptr<HostCommandBarControl>& control) {
+    std::weak_ptr<HostCommandBarControl> weak = control;
+    if (control->Type() == common::editor::kControlPopup) {
+        QMenu* menu = target.addMenu(menuText(control->Caption()));
+        menu->setEnabled(control->Enabled());
+        // Filled when it opens, and once now so that the entries exist for keyboard access.
+        connect(menu, &QMenu::aboutToShow, this, [this, menu, weak] {
+            if (auto popup = weak.lock())
+                fill(*menu, *popup->popupControls());
+        });
+        fill(*menu, *control->popupControls());
+        return;
+    }
+    QAction* action = target.addAction(menuText(control->Caption()));
+    action->setEnabled(control->Enabled());
+    connect(action, &QAction::triggered, this, [this, weak] {
+        if (auto clicked = weak.lock())
+            runClick_(clicked);
+    });
+}
+
+}  // namespace norvel::host::qt

@@ -1,0 +1,68 @@
+#include "host/qt/studio/studio.h"
+
+#include "common/error.h"
+#include "host/qt/studio/help_viewer.h"
+#include "host/qt/studio/studio_window.h"
+#include "host/registration.h"
+
+namespace norvel::host::qt {
+
+namespace {
+
+// A fresh installation has no add-in list yet: register what came with the program.
+void registerBundledLibrariesWhenNone(const std::function<void(const std::string&)>& report) {
+    if (!readAddinList(defaultAddinListFile()).empty())
+        return;
+    std::vector<std::filesystem::path> libraries = bundledLibraries();
+    if (libraries.empty())
+        return;
+    RegistrationReport done;
+    try {
+        done = registerLibraries(libraries, ComponentRegistry::defaultRegistryFile(),
+                                 defaultAddinListFile());
+    } catch (const common::Error& e) {
+        // The editor still runs, only without the suite's menu.
+        report("the bundled libraries could not be registered: " + e.description());
+        return;
+    }
+    report("registered " + std::to_string(done.identifiers.size()) + " components and " +
+           std::to_string(done.addins.size()) + " add-in(s) of this installation");
+}
+
+}  // namespace
+
+Studio::Studio(std::function<void(const std::string&)> report)
+    : report_(report ? std::move(report) : [](const std::string&) {}),
+      settings_(common::IniSettingsStore::defaultFile(),
+                [this](const std::string& problem) { report_(problem); }),
+      components_(
+          (registerBundledLibrariesWhenNone(report_), ComponentRegistry::defaultRegistryFile())),
+      help_([this](const std::string& file) { showHelp(file); }) {
+    app_ = std::make_unique<EditorApp>(ui_, settings_, components_, help_, defaultAddinListFile());
+    window_ = std::make_unique<StudioWindow>(*app_, ui_);
+    ui_.setParentWindow(window_.get());
+}
+
+Studio::~Studio() {
+    // The add-ins disconnect while the editor and its windows still exist.
+    app_->shutdown();
+    helpViewers_.clear();
+    window_.reset();
+    app_.reset();
+}
+
+void Studio::start(const std::filesystem::path& web) {
+    app_->start();
+    window_->syncFromModel();
+    window_->show();
+    if (!web.empty())
+        window_->openWeb(web);
+}
+
+void Studio::showHelp(const std::string& file) {
+    auto viewer = std::make_unique<HelpViewer>(window_.get());
+    viewer->showFile(file);
+    helpViewers_.push_back(std::move(viewer));
+}
+
+}  // namespace norvel::host::qt

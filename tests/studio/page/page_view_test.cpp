@@ -1,0 +1,147 @@
+// A page window in its three views: switching reaches the window and carries HTML edits
+// along, refresh shows what others changed, and every corpus page opens in every view.
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTextDocument>
+
+#include "common/error.h"
+#include "host/markup/page_segments.h"
+#include "host/qt/page/normal_view.h"
+#include "host/qt/page/page_text.h"
+#include "host/qt/page/preview_view.h"
+#include "host/qt/page/source_view.h"
+#include "tests/markup/corpus_pages.h"
+#include "tests/studio/page/page_view_fixture.h"
+
+namespace norvel::host::qt {
+namespace {
+
+using QtPageView = PageViewFixture;
+using common::editor::kViewDataFile;
+using common::editor::kViewHtml;
+using common::editor::kViewNormal;
+using common::editor::kViewPreview;
+
+QWidget* shownView(PageView& view) {
+    return view.findChild<QStackedWidget*>()->currentWidget();
+}
+
+TEST_F(QtPageView, SwitchingModesReachesTheWindowAndShowsTheMatchingView) {
+    auto window = openPage("index.htm", htmlPage("<p>Hello <b>there</b></p>"));
+    auto view = showWindow(window);
+    EXPECT_EQ(shownView(*view), view->normalView());
+
+    view->setViewMode(kViewHtml);
+    EXPECT_EQ(window->ViewMode(), kViewHtml);
+    EXPECT_EQ(shownView(*view), view->sourceView());
+    EXPECT_EQ(view->sourceView()->toPlainText(),
+              PageText(window->document().DocumentHTML()).text());
+
+    view->setViewMode(kViewPreview);
+    EXPECT_EQ(window->ViewMode(), kViewPreview);
+    EXPECT_EQ(shownView(*view), view->previewView());
+    EXPECT_TRUE(view->previewView()->toPlainText().contains("Hello there"));
+
+    view->setViewMode(kViewDataFile);  // a data file shows as text
+    EXPECT_EQ(shownView(*view), view->sourceView());
+
+    try {
+        view->setViewMode(7);
+        ADD_FAILURE() << "mode 7 accepted";
+    } catch (const common::Error& error) {
+        EXPECT_EQ(error.number(), common::errnum::kInvalidCall);
+    }
+    EXPECT_EQ(window->ViewMode(), kViewDataFile);
+}
+
+TEST_F(QtPageView, LeavingTheHtmlViewCarriesItsEditsAlong) {
+    auto window = openPage("index.htm", htmlPage("<p>Hello</p>"), kViewHtml);
+    auto view = showWindow(window);
+    view->sourceView()->setTypingPause(60000);
+    QSignalSpy changed(view.get(), &PageView::changed);
+    QTextCursor cursor = view->sourceView()->textCursor();
+    cursor.setPosition(static_cast<int>(view->sourceView()->toPlainText().indexOf("</p>")));
+    view->sourceView()->setTextCursor(cursor);
+    QTest::keyClicks(view->sourceView(), " world");
+
+    view->setViewMode(kViewNormal);
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_NE(window->document().DocumentHTML().find("<p>Hello world</p>"), std::string::npos);
+    EXPECT_TRUE(view->normalView()->document()->toPlainText().contains("Hello world"));
+}
+
+TEST_F(QtPageView, RefreshShowsWhatChangedOutsideTheView) {
+    auto window = openPage("index.htm", htmlPage("<p>Old text</p>"));
+    auto view = showWindow(window);
+    for (int mode : {kViewNormal, kViewHtml, kViewPreview}) {
+        SCOPED_TRACE(mode);
+        view->setViewMode(mode);
+        std::string marker = "Changed " + std::to_string(mode);
+        window->GetDocument()->setBodyInnerHTML("<p>" + marker + "</p>");
+        auto shownText = [&] {
+            if (mode == kViewNormal)
+                return view->normalView()->document()->toPlainText();
+            if (mode == kViewHtml)
+                return view->sourceView()->toPlainText();
+            return view->previewView()->toPlainText();
+        };
+        EXPECT_FALSE(shownText().contains(QString::fromStdString(marker)));
+        view->refresh();
+        EXPECT_TRUE(shownText().contains(QString::fromStdString(marker)));
+        EXPECT_FALSE(shownText().contains("Old text"));
+    }
+    // The Normal view's pieces follow too.
+    view->setViewMode(kViewNormal);
+    EXPECT_EQ(view->normalView()->segments(), pageSegments(window->document().DocumentHTML()));
+}
+
+TEST_F(QtPageView, PreviewLoadsLinkedStyleSheetsAndShowsBlocksAsTheyAre) {
+    common::writeFileAtomically(webFile("site.css"), ".warning { color: #ff0000 }\n");
+    auto window = openPage(
+        "index.htm",
+        htmlPage("<p class=\"warning\">Careful</p>\r\n<p><!--webbot bot=\"norvelfpbot\" "
+                 "s-class=\"norvelfp.main\" PREVIEW=\"STAND-IN\" startspan -->\r\n<b>REAL</b>\r\n"
+                 "<!--webbot bot=\"norvelfpbot\" endspan --></p>",
+                 "<link rel=\"stylesheet\" href=\"site.css\">\r\n"),
+        kViewPreview);
+    auto view = showWindow(window);
+    QTextDocument* shown = view->previewView()->document();
+    EXPECT_EQ(shown->find("Careful").charFormat().foreground().color(), QColor("#ff0000"));
+    EXPECT_TRUE(shown->toPlainText().contains("REAL"));
+    EXPECT_FALSE(shown->toPlainText().contains("STAND-IN"));
+    EXPECT_TRUE(view->previewView()->isReadOnly());
+}
+
+TEST_F(QtPageView, EveryCorpusPageOpensInEveryView) {
+    for (const auto& corpus : tests::corpusPages()) {
+        SCOPED_TRACE(corpus.name);
+        auto window = openPage("corpus/" + corpus.name, corpus.bytes);
+        auto view = showWindow(window);
+        const std::vector<PageSegment> segments = pageSegments(corpus.bytes);
+        EXPECT_EQ(view->normalView()->segments(), segments);
+        // A click in the middle puts the caret at a piece's edge (or the body's end).
+        QTest::mouseClick(view->normalView()->viewport(), Qt::LeftButton, {}, QPoint(30, 40));
+        size_t caret = window->document().page().selection().begin;
+        bool atEdge = segments.empty();
+        for (const PageSegment& s : segments)
+            atEdge = atEdge || caret == s.begin || caret == s.end;
+        EXPECT_TRUE(atEdge) << caret;
+
+        view->setViewMode(kViewHtml);
+        EXPECT_EQ(view->sourceView()->toPlainText(), PageText(corpus.bytes).text());
+        // A character typed at each end reaches the page there, and nothing else changes.
+        QTextCursor cursor = view->sourceView()->textCursor();
+        cursor.movePosition(QTextCursor::End);
+        view->sourceView()->setTextCursor(cursor);
+        QTest::keyClicks(view->sourceView(), "Z");
+        cursor.movePosition(QTextCursor::Start);
+        view->sourceView()->setTextCursor(cursor);
+        QTest::keyClicks(view->sourceView(), "A");
+        view->setViewMode(kViewPreview);
+        EXPECT_EQ(window->document().DocumentHTML(), "A" + corpus.bytes + "Z");
+        window->Close(false);
+    }
+}
+
+}  // namespace
+}  // namespace norvel::host::qt

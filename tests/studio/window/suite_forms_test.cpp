@@ -1,0 +1,115 @@
+// Every dialog of the suite that the menus reach, rendered by the generic renderer from its
+// real model: each control's widget stands at the control's place (twips / 15) inside the
+// widget of the control it is drawn in, and the title is the form's caption.
+#include <QTest>
+
+#include "common/forms/container.h"
+#include "common/forms/form.h"
+#include "host/qt/forms/form_dialog.h"
+#include "host/qt/forms/twips.h"
+#include "tests/studio/support/modal_driver.h"
+#include "tests/studio/window/studio_fixture.h"
+
+using namespace norvel;
+using norvel::tests::menuAction;
+using norvel::tests::ModalDriver;
+using norvel::tests::StudioFixture;
+
+namespace {
+
+// Checks the controls of a container and of the user controls inside it; returns how many
+// widgets were checked.
+int checkControls(const host::qt::FormDialog& dialog, common::forms::Container& container) {
+    int checked = 0;
+    for (common::forms::Control* control : container.controls()) {
+        QWidget* widget = dialog.widgetFor(*control);
+        if (control->kind() == common::forms::ControlKind::ImageList) {
+            if (widget != nullptr)
+                qWarning("an image list has a widget");
+            continue;
+        }
+        QString name = QString::fromStdString(control->name());
+        if (widget == nullptr) {
+            QTest::qFail(qPrintable("no widget for " + name), __FILE__, __LINE__);
+            return checked;
+        }
+        if (widget->geometry() != host::qt::pixelRect(control->geometry())) {
+            QTest::qFail(qPrintable(name + " is not at its place"), __FILE__, __LINE__);
+            return checked;
+        }
+        QWidget* expectedParent = &const_cast<host::qt::FormDialog&>(dialog);
+        if (control->visualParent())
+            expectedParent = dialog.widgetFor(*control->visualParent());
+        else if (container.asControl())
+            expectedParent = dialog.widgetFor(*container.asControl());
+        if (widget->parentWidget() != expectedParent) {
+            QTest::qFail(qPrintable(name + " is not inside its frame or user control"), __FILE__,
+                         __LINE__);
+            return checked;
+        }
+        if (widget->isVisibleTo(expectedParent) != control->visible() ||
+            widget->isEnabled() != control->usable() && control->visible()) {
+            QTest::qFail(qPrintable(name + " does not show its state"), __FILE__, __LINE__);
+            return checked;
+        }
+        ++checked;
+        if (common::forms::Container* inner = control->asContainer())
+            checked += checkControls(dialog, *inner);
+    }
+    return checked;
+}
+
+}  // namespace
+
+class SuiteFormsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { fixture_ = std::make_unique<StudioFixture>(); }
+    void cleanupTestCase() {
+        ModalDriver::closeAllModalWindows();
+        fixture_.reset();
+    }
+
+    void everyDialogRendersItsControlsAtTheirPlace_data() {
+        QTest::addColumn<QStringList>("menu");
+        QTest::newRow("add-in options") << QStringList{"Norvel", "options"};
+        QTest::newRow("script options") << QStringList{"Norvel", "JavaScript", "options "};
+        QTest::newRow("add to favourites")
+            << QStringList{"Norvel", "JavaScript", "Add to Favorites"};
+        QTest::newRow("slide show") << QStringList{"Norvel", "JavaScript", "Slide Show"};
+        QTest::newRow("fading messages") << QStringList{"Norvel", "JavaScript", "Fading Messages"};
+        QTest::newRow("current date") << QStringList{"Norvel", "JavaScript", "Current Date"};
+        QTest::newRow("show and hide") << QStringList{"Norvel", "JavaScript", "Show and Hide"};
+    }
+
+    void everyDialogRendersItsControlsAtTheirPlace() {
+        QFETCH(QStringList, menu);
+        fixture_->window().openPage("index.htm");
+        QAction* action = menuAction(fixture_->window().menuBar(), menu);
+        QVERIFY(action);
+        QVERIFY(action->isEnabled());
+        ModalDriver driver;
+        int checked = 0;
+        QString title;
+        QString caption;
+        driver.whenModalShown([&](QWidget* modal) {
+            auto* dialog = qobject_cast<host::qt::FormDialog*>(modal);
+            QVERIFY(dialog);
+            title = dialog->windowTitle();
+            caption = QString::fromStdString(dialog->form().caption());
+            checked = checkControls(*dialog, dialog->form());
+            ModalDriver::closeAllModalWindows();
+        });
+        action->trigger();
+        QVERIFY(driver.allRan());
+        QCOMPARE(title, caption);
+        QVERIFY2(checked >= 3, qPrintable(QString("only %1 controls").arg(checked)));
+    }
+
+  private:
+    std::unique_ptr<StudioFixture> fixture_;
+};
+
+QTEST_MAIN(SuiteFormsTest)
+#include "suite_forms_test.moc"
