@@ -26,6 +26,7 @@ namespace {
 
 constexpr const char* kCaption = "Norvel Studio";
 constexpr const char* kWindowProperty = "norvelPageWindow";
+constexpr const char* kStaleProperty = "norvelStale";
 
 HostPageWindow* windowOfTab(QTabWidget& tabs, int index) {
     QWidget* page = tabs.widget(index);
@@ -148,6 +149,9 @@ void StudioWindow::runCommand(const std::function<void()>& command) {
     } catch (const std::exception& e) {
         ui_.msgBox(e.what(), common::MsgBoxButtons::OkOnly, common::MsgBoxIcon::Critical, kCaption);
     }
+    // Saving and the suite's features write files into the web.
+    if (app_.web())
+        folderList_->refresh();
     syncFromModel();
 }
 
@@ -192,7 +196,14 @@ void StudioWindow::syncFromModel() {
     for (int i = 0; i < tabs_->count(); ++i) {
         HostPageWindow* window = windowOfTab(*tabs_, i);
         auto* view = qobject_cast<PageView*>(tabs_->widget(i));
-        view->refresh();
+        // Only the page in front is drawn again now (a big page takes a while); the others
+        // when they come to the front.
+        if (active && active.get() == window) {
+            view->refresh();
+            view->setProperty(kStaleProperty, false);
+        } else {
+            view->setProperty(kStaleProperty, true);
+        }
         QString name = QString::fromStdString(window->displayName());
         tabs_->setTabText(i, window->modified() ? name + " *" : name);
         if (active && active.get() == window)
@@ -211,6 +222,11 @@ void StudioWindow::activateTab(int index) {
     for (const auto& open : app_.windows())
         if (open.get() == window)
             app_.activate(open);
+    auto* view = qobject_cast<PageView*>(tabs_->widget(index));
+    if (view && view->property(kStaleProperty).toBool()) {
+        view->refresh();
+        view->setProperty(kStaleProperty, false);
+    }
     updateStatus();
 }
 

@@ -23,7 +23,19 @@ WebFolderList::WebFolderList(QWidget* parent) : QTreeWidget(parent) {
     });
 }
 
+void WebFolderList::refresh() {
+    QStringList open;
+    for (QTreeWidgetItemIterator it(this); *it; ++it)
+        if ((*it)->isExpanded())
+            open << (*it)->data(0, kPathRole).toString();
+    showWeb(root_);
+    for (QTreeWidgetItemIterator it(this); *it; ++it)
+        if (open.contains((*it)->data(0, kPathRole).toString()))
+            (*it)->setExpanded(true);
+}
+
 void WebFolderList::showWeb(const std::filesystem::path& root) {
+    root_ = root;
     clear();
     if (root.empty())
         return;

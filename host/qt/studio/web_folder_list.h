@@ -16,6 +16,9 @@ class WebFolderList : public QTreeWidget {
     // Lists the web under `root` (no web: empty). Hidden entries (".name") are left out, as
     // are the entries beyond a generous limit, so a huge folder cannot stall the window.
     void showWeb(const std::filesystem::path& root);
+    // Lists the same web again (files come and go as the suite writes them), keeping open
+    // the folders that were open.
+    void refresh();
     // The item of a path relative to the web's root ("news/today.htm"), or null.
     QTreeWidgetItem* itemForPath(const std::string& relativePath) const;
 
@@ -26,6 +29,7 @@ class WebFolderList : public QTreeWidget {
     void fileActivated(const QString& relativePath);
 
   private:
+    std::filesystem::path root_;
     void addFolder(QTreeWidgetItem* parent, const std::filesystem::path& folder,
                    const std::string& relative, int& budget);
 };

@@ -1,6 +1,7 @@
 // The studio window as a person uses it: the menu bar mirrors the editor's command bars, pages
 // open in tabs, the suite's dialogs insert and re-edit blocks, the three views show the page,
 // and closing asks about unsaved changes.
+#include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -118,6 +119,21 @@ class StudioWindowTest : public QObject {
         QVERIFY(fixture_->window().activePageView());
     }
 
+    void aPageChangedBehindAnotherTabShowsTheChangeWhenItComesToTheFront() {
+        fixture_->window().openPage("index.htm");
+        auto home = fixture_->studio().app().activeWindow();
+        fixture_->window().openPage("news/spring.htm");
+        QTabWidget& tabs = fixture_->window().tabs();
+        QCOMPARE(tabs.count(), 2);
+        QCOMPARE(tabs.currentIndex(), 1);
+        fixture_->window().runCommand([&] { home->document().pasteHTML("<p>behind the tab</p>"); });
+        QCOMPARE(tabs.tabText(0), QString("index.htm *"));
+        tabs.setCurrentIndex(0);
+        QCOMPARE(fixture_->studio().app().activeWindow(), home);
+        QVERIFY(fixture_->window().pageViewOf(*home)->normalView()->toPlainText().contains(
+            "behind the tab"));
+    }
+
     void currentDateIsInsertedThroughItsDialogAndReopensOnDoubleClick() {
         fixture_->window().openPage("index.htm");
         auto window = fixture_->studio().app().activeWindow();
@@ -195,6 +211,49 @@ class StudioWindowTest : public QObject {
         fixture_->window().runCommand([&] { window->document().pasteHTML("<p>kept</p>"); });
         answer("Yes");
         QVERIFY(common::readFileBytes(fixture_->web() / "index.htm").find("<p>kept</p>") !=
+                std::string::npos);
+    }
+
+    void aNewPageIsSavedUnderTheNameGiven() {
+        QMenuBar* bar = fixture_->window().menuBar();
+        menuAction(bar, {"File", "&New Page"})->trigger();
+        QVERIFY(fixture_->window().tabs().tabText(0).startsWith("(new page)"));
+        ModalDriver driver;
+        driver.whenModalShown([](QWidget* modal) {
+            auto* input = qobject_cast<QInputDialog*>(modal);
+            QVERIFY(input);
+            input->setTextValue("news/fresh.htm");
+            input->accept();
+        });
+        menuAction(bar, {"File", "&Save"})->trigger();
+        QVERIFY(driver.allRan());
+        QVERIFY(std::filesystem::is_regular_file(fixture_->web() / "news" / "fresh.htm"));
+        QCOMPARE(fixture_->window().tabs().tabText(0), QString("fresh.htm"));
+        // The folder list shows the file the save made.
+        QVERIFY(fixture_->window().folderList().itemForPath("news/fresh.htm"));
+    }
+
+    void closingTheWindowAsksAboutUnsavedPages() {
+        fixture_->window().openPage("index.htm");
+        auto window = fixture_->studio().app().activeWindow();
+        fixture_->window().runCommand([&] { window->document().pasteHTML("<p>pending</p>"); });
+        bool closed = false;
+        auto closeAnswering = [&](const QString& button) {
+            ModalDriver driver;
+            driver.whenModalShown([&](QWidget* modal) {
+                tests::clickWidget(tests::findButtonByText(modal, button));
+            });
+            closed = fixture_->window().close();
+            QVERIFY(driver.allRan());
+        };
+        closeAnswering("Cancel");
+        QVERIFY(!closed);
+        QVERIFY(fixture_->window().isVisible());
+        QVERIFY(!window->closed());
+        closeAnswering("No");
+        QVERIFY(closed);
+        QVERIFY(window->closed());
+        QVERIFY(common::readFileBytes(fixture_->web() / "index.htm").find("pending") ==
                 std::string::npos);
     }
 

@@ -8,58 +8,13 @@
 #include "host/qt/forms/form_dialog.h"
 #include "host/qt/forms/twips.h"
 #include "tests/studio/support/modal_driver.h"
+#include "tests/studio/window/form_geometry_check.h"
 #include "tests/studio/window/studio_fixture.h"
 
 using namespace norvel;
 using norvel::tests::menuAction;
 using norvel::tests::ModalDriver;
 using norvel::tests::StudioFixture;
-
-namespace {
-
-// Checks the controls of a container and of the user controls inside it; returns how many
-// widgets were checked.
-int checkControls(const host::qt::FormDialog& dialog, common::forms::Container& container) {
-    int checked = 0;
-    for (common::forms::Control* control : container.controls()) {
-        QWidget* widget = dialog.widgetFor(*control);
-        if (control->kind() == common::forms::ControlKind::ImageList) {
-            if (widget != nullptr)
-                qWarning("an image list has a widget");
-            continue;
-        }
-        QString name = QString::fromStdString(control->name());
-        if (widget == nullptr) {
-            QTest::qFail(qPrintable("no widget for " + name), __FILE__, __LINE__);
-            return checked;
-        }
-        if (widget->geometry() != host::qt::pixelRect(control->geometry())) {
-            QTest::qFail(qPrintable(name + " is not at its place"), __FILE__, __LINE__);
-            return checked;
-        }
-        QWidget* expectedParent = &const_cast<host::qt::FormDialog&>(dialog);
-        if (control->visualParent())
-            expectedParent = dialog.widgetFor(*control->visualParent());
-        else if (container.asControl())
-            expectedParent = dialog.widgetFor(*container.asControl());
-        if (widget->parentWidget() != expectedParent) {
-            QTest::qFail(qPrintable(name + " is not inside its frame or user control"), __FILE__,
-                         __LINE__);
-            return checked;
-        }
-        if (widget->isVisibleTo(expectedParent) != control->visible() ||
-            widget->isEnabled() != control->usable() && control->visible()) {
-            QTest::qFail(qPrintable(name + " does not show its state"), __FILE__, __LINE__);
-            return checked;
-        }
-        ++checked;
-        if (common::forms::Container* inner = control->asContainer())
-            checked += checkControls(dialog, *inner);
-    }
-    return checked;
-}
-
-}  // namespace
 
 class SuiteFormsTest : public QObject {
     Q_OBJECT
@@ -98,7 +53,7 @@ class SuiteFormsTest : public QObject {
             QVERIFY(dialog);
             title = dialog->windowTitle();
             caption = QString::fromStdString(dialog->form().caption());
-            checked = checkControls(*dialog, dialog->form());
+            checked = tests::checkControls(*dialog, dialog->form());
             ModalDriver::closeAllModalWindows();
         });
         action->trigger();
