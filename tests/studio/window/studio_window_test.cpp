@@ -179,6 +179,30 @@ class StudioWindowTest : public QObject {
         QCOMPARE(blockCount(*window), before + 1);
     }
 
+    // The person's click in the Normal view decides where the suite's feature lands.
+    void aFeatureIsInsertedWhereThePersonClicked() {
+        fixture_->window().openPage("index.htm");
+        auto* normal = fixture_->window().activePageView()->normalView();
+        QVERIFY(normal->segments().size() >= 3);
+        QRect heading = normal->segmentRect(0);
+        QTest::mouseClick(normal->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          QPoint(heading.center().x(), heading.top() + 2));
+        QCOMPARE(normal->insertionBoundary(), 0);
+        ModalDriver driver;
+        driver.whenModalShown([](QWidget* modal) {
+            tests::clickWidget(tests::findWidget<QPushButton>(modal, "cmdDo"));
+        });
+        menuAction(fixture_->window().menuBar(), {"Norvel", "JavaScript", "Current Date"})
+            ->trigger();
+        QVERIFY(driver.allRan());
+        normal = fixture_->window().activePageView()->normalView();
+        QCOMPARE(normal->segments().front().kind, host::PageSegment::Kind::WebbotBlock);
+        std::string html = fixture_->studio().app().activeWindow()->document().DocumentHTML();
+        QVERIFY(html.find("startspan") < html.find("<h1>"));
+        // The insertion point stays after what was pasted.
+        QCOMPARE(normal->insertionBoundary(), 1);
+    }
+
     void closingAModifiedPageAsksFirst() {
         fixture_->window().openPage("index.htm");
         auto window = fixture_->studio().app().activeWindow();
