@@ -13,8 +13,15 @@ intptr_t HelpWindows::htmlHelp(intptr_t, const std::string& file, int command, i
         show_(file);
     intptr_t handle = next_++;
     open_.insert(handle);
+    if (opened_)
+        opened_(handle, file);
     (void)command;
     return handle;
+}
+
+void HelpWindows::postClose(intptr_t handle) {
+    if (open_.erase(handle) != 0 && closing_)
+        closing_(handle);
 }
 
 }  // namespace norvel::host

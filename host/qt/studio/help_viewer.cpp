@@ -1,5 +1,6 @@
 #include "host/qt/studio/help_viewer.h"
 
+#include <QCloseEvent>
 #include <QFileInfo>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -10,7 +11,8 @@
 
 namespace norvel::host::qt {
 
-HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
+HelpViewer::HelpViewer(intptr_t handle, QWidget* parent)
+    : QWidget(parent, Qt::Window), handle_(handle) {
     setObjectName("helpViewer");
     browser_ = new QTextBrowser(this);
     browser_->setOpenLinks(true);
@@ -18,6 +20,11 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
     resize(640, 520);
+}
+
+void HelpViewer::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    emit closedByUser(handle_);
 }
 
 void HelpViewer::showFile(const std::string& file) {

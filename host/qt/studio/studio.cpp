@@ -37,7 +37,10 @@ Studio::Studio(std::function<void(const std::string&)> report)
                 [this](const std::string& problem) { report_(problem); }),
       components_(
           (registerBundledLibrariesWhenNone(report_), ComponentRegistry::defaultRegistryFile())),
-      help_([this](const std::string& file) { showHelp(file); }) {
+      help_(nullptr) {
+    help_.setWindowHooks(
+        [this](intptr_t handle, const std::string& file) { openHelp(handle, file); },
+        [this](intptr_t handle) { closeHelp(handle); });
     app_ = std::make_unique<EditorApp>(ui_, settings_, components_, help_, defaultAddinListFile());
     window_ = std::make_unique<StudioWindow>(*app_, ui_);
     ui_.setParentWindow(window_.get());
@@ -59,10 +62,26 @@ void Studio::start(const std::filesystem::path& web) {
         window_->openWeb(web);
 }
 
-void Studio::showHelp(const std::string& file) {
-    auto viewer = std::make_unique<HelpViewer>(window_.get());
+void Studio::openHelp(intptr_t handle, const std::string& file) {
+    auto viewer = std::make_unique<HelpViewer>(handle, window_.get());
+    // The help engine must know when the person closes it, so that the suite opens it anew.
+    QObject::connect(viewer.get(), &HelpViewer::closedByUser, [this](intptr_t closed) {
+        help_.closeByUser(closed);
+        closeHelp(closed);
+    });
     viewer->showFile(file);
     helpViewers_.push_back(std::move(viewer));
+}
+
+void Studio::closeHelp(intptr_t handle) {
+    for (auto it = helpViewers_.begin(); it != helpViewers_.end(); ++it)
+        if ((*it)->handle() == handle) {
+            // Deleted later: this may run inside the viewer's own close event.
+            (*it)->hide();
+            it->release()->deleteLater();
+            helpViewers_.erase(it);
+            return;
+        }
 }
 
 }  // namespace norvel::host::qt

@@ -38,11 +38,12 @@ class Studio {
     EditorApp& app() { return *app_; }
     QtUi& ui() { return ui_; }
     HelpWindows& help() { return help_; }
-    // The help windows opened so far (the last one is the newest).
+    // The help windows open now (the last one is the newest).
     const std::vector<std::unique_ptr<HelpViewer>>& helpViewers() const { return helpViewers_; }
 
   private:
-    void showHelp(const std::string& file);
+    void openHelp(intptr_t handle, const std::string& file);
+    void closeHelp(intptr_t handle);
 
     std::function<void(const std::string&)> report_;
     QtUi ui_;

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -329,6 +330,20 @@ class StudioWindowTest : public QObject {
         QCOMPARE(viewers.size(), size_t{1});
         QVERIFY(viewers.front()->isVisible());
         QVERIFY(!viewers.front()->browser().toPlainText().trimmed().isEmpty());
+        // The person closes it: the help engine no longer counts it as a window.
+        intptr_t handle = viewers.front()->handle();
+        QVERIFY(fixture_->studio().help().isWindow(handle));
+        viewers.front()->close();
+        QVERIFY(!fixture_->studio().help().isWindow(handle));
+        QVERIFY(viewers.empty());
+
+        // The suite closes one it opened: the window goes.
+        menuAction(fixture_->window().menuBar(), {"Norvel", "JavaScript", "Help  "})->trigger();
+        QCOMPARE(viewers.size(), size_t{1});
+        QPointer<QWidget> viewer = viewers.front().get();
+        fixture_->studio().help().postClose(viewers.front()->handle());
+        QVERIFY(viewers.empty());
+        QVERIFY(viewer.isNull() || !viewer->isVisible());
     }
 
     // The window never fails on a page the headless editor opens: every page of the page
