@@ -4,41 +4,18 @@
 #include "addin/webbot_main.h"
 #include "common/component_entry.h"
 
-namespace {
+namespace norvel::common {
 
-using namespace norvel::common;
-
-const ClassTable& classes() {
-    static const ClassTable table = [] {
+const ComponentLibrary& componentLibrary() {
+    static const ComponentLibrary library = [] {
         ClassTable t(norvel::addin::kLibraryName);
         t.add("Connect",
               [](const Runtime& rt) { return std::make_shared<norvel::addin::Connect>(rt); });
         t.add("main", [](const Runtime& rt) { return std::make_shared<norvel::addin::main>(rt); });
-        return t;
+        return ComponentLibrary{std::move(t),
+                                {{"Connect", "NorvelFP Addin", "Add-In Project Template", 3}}};
     }();
-    return table;
+    return library;
 }
 
-const AddinRegistration kAddins[] = {{"Connect", "NorvelFP Addin", "Add-In Project Template", 3}};
-
-}  // namespace
-
-extern "C" {
-NORVEL_EXPORT int norvel_component_abi() {
-    return kComponentAbiVersion;
-}
-NORVEL_EXPORT const char* norvel_library_name() {
-    return norvel::addin::kLibraryName;
-}
-NORVEL_EXPORT const char* const* norvel_class_names() {
-    return classes().names();
-}
-NORVEL_EXPORT const AddinRegistration* norvel_addins(int* count) {
-    *count = 1;
-    return kAddins;
-}
-NORVEL_EXPORT void norvel_create_object(const char* className, const Runtime* runtime,
-                                        std::shared_ptr<Dispatch>* out) {
-    *out = classes().create(className, *runtime);
-}
-}
+}  // namespace norvel::common

@@ -1,6 +1,6 @@
 // The C entry points every deliverable exports, so the host can load it by path and create
-// its public classes by name. Each library defines them in its own entry.cpp with the help of
-// ClassTable.
+// its public classes by name. Each library describes itself in its entry.cpp by defining
+// componentLibrary(); common/component_exports.cpp, built into every library, exports it.
 #pragma once
 
 #include <functional>
@@ -50,6 +50,16 @@ class ClassTable {
     std::vector<Entry> entries_;
     mutable std::vector<const char*> names_;
 };
+
+// What a library offers: its creatable classes, and the add-ins it asks to be entered in the
+// editor's add-in list when registered.
+struct ComponentLibrary {
+    ClassTable classes;
+    std::vector<AddinRegistration> addins;
+};
+
+// Defined once by each library (its entry.cpp); called only by the exported entry points.
+const ComponentLibrary& componentLibrary();
 
 }  // namespace norvel::common
 

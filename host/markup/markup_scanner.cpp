@@ -2,22 +2,13 @@
 
 #include <algorithm>
 
+#include "host/markup/html_characters.h"
 #include "host/markup/raw_text_end.h"
 
 namespace norvel::host {
 namespace {
 
 constexpr size_t npos = std::string_view::npos;
-
-bool isAsciiAlpha(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-bool isSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
-char lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 // One past the end of a comment that starts at `pos` ("<!--").
 size_t commentEnd(std::string_view html, size_t pos) {
@@ -48,7 +39,7 @@ bool isDoctype(std::string_view html, size_t pos) {
     if (html.size() - pos < doctype.size())
         return false;
     for (size_t i = 0; i < doctype.size(); ++i)
-        if (lower(html[pos + i]) != doctype[i])
+        if (asciiLower(html[pos + i]) != doctype[i])
             return false;
     return true;
 }
@@ -101,7 +92,7 @@ bool MarkupScanner::next(MarkupToken& token) {
             continue;
         }
         size_t nameEnd = nameStart;
-        while (nameEnd < size && !isSpace(html_[nameEnd]) && html_[nameEnd] != '/' &&
+        while (nameEnd < size && !isHtmlSpace(html_[nameEnd]) && html_[nameEnd] != '/' &&
                html_[nameEnd] != '>')
             ++nameEnd;
         size_t close = findTagEnd(html_, nameEnd);
@@ -114,7 +105,7 @@ bool MarkupScanner::next(MarkupToken& token) {
         token.end = close;
         token.name.assign(html_.substr(nameStart, nameEnd - nameStart));
         for (char& c : token.name)
-            c = lower(c);
+            c = asciiLower(c);
         pos_ = close;
         if (!endTag && isRawTextElement(token.name))
             pendingRawTextEnd_ = rawTextEnd(html_, close, token.name);

@@ -3,16 +3,10 @@
 #include <algorithm>
 
 #include "host/markup/character_references.h"
+#include "host/markup/html_characters.h"
 
 namespace norvel::host {
 namespace {
-
-bool isSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
-char lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 // The attribute being read: where its name and value lie in the source.
 class AttributeCollector {
@@ -38,7 +32,7 @@ class AttributeCollector {
         open_ = false;
         std::string name(html_.substr(nameBegin_, nameEnd_ - nameBegin_));
         for (char& c : name)
-            c = lower(c);
+            c = asciiLower(c);
         bool repeated = std::any_of(out_->begin(), out_->end(),
                                     [&](const MarkupAttribute& a) { return a.name == name; });
         if (repeated)
@@ -86,7 +80,7 @@ size_t findTagEnd(std::string_view html, size_t pos, std::vector<MarkupAttribute
         switch (state) {
             case State::BeforeName:
             case State::AfterName:
-                if (isSpace(c))
+                if (isHtmlSpace(c))
                     break;
                 if (c == '/') {
                     state = State::SelfClosing;
@@ -103,7 +97,7 @@ size_t findTagEnd(std::string_view html, size_t pos, std::vector<MarkupAttribute
                 }
                 break;
             case State::Name:
-                if (isSpace(c)) {
+                if (isHtmlSpace(c)) {
                     state = State::AfterName;
                 } else if (c == '/') {
                     state = State::SelfClosing;
@@ -117,7 +111,7 @@ size_t findTagEnd(std::string_view html, size_t pos, std::vector<MarkupAttribute
                 }
                 break;
             case State::BeforeValue:
-                if (isSpace(c))
+                if (isHtmlSpace(c))
                     break;
                 if (c == '"') {
                     attribute.startValue(pos + 1);
@@ -149,7 +143,7 @@ size_t findTagEnd(std::string_view html, size_t pos, std::vector<MarkupAttribute
                 break;
             }
             case State::Unquoted:
-                if (isSpace(c)) {
+                if (isHtmlSpace(c)) {
                     state = State::BeforeName;
                 } else if (c == '>') {
                     attribute.finish();
@@ -164,7 +158,7 @@ size_t findTagEnd(std::string_view html, size_t pos, std::vector<MarkupAttribute
                     attribute.finish();
                     return pos + 1;
                 }
-                if (state == State::AfterQuoted && isSpace(c)) {
+                if (state == State::AfterQuoted && isHtmlSpace(c)) {
                     state = State::BeforeName;
                 } else if (state == State::AfterQuoted && c == '/') {
                     state = State::SelfClosing;
@@ -182,7 +176,7 @@ size_t findTagEnd(std::string_view html, size_t pos, std::vector<MarkupAttribute
 std::vector<MarkupAttribute> parseTagAttributes(std::string_view tag) {
     std::vector<MarkupAttribute> attributes;
     size_t pos = std::min<size_t>(tag.size(), tag.starts_with("</") ? 2 : 1);
-    while (pos < tag.size() && !isSpace(tag[pos]) && tag[pos] != '/' && tag[pos] != '>')
+    while (pos < tag.size() && !isHtmlSpace(tag[pos]) && tag[pos] != '/' && tag[pos] != '>')
         ++pos;
     findTagEnd(tag, pos, &attributes);
     return attributes;

@@ -5,6 +5,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "host/markup/html_characters.h"
 #include "host/markup/markup_scanner.h"
 
 namespace norvel::host {
@@ -15,10 +16,6 @@ using TokenKind = MarkupToken::Kind;
 
 bool isOneOf(std::string_view name, std::initializer_list<std::string_view> names) {
     return std::find(names.begin(), names.end(), name) != names.end();
-}
-
-bool isSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
 }
 
 // Start tags that show something by themselves: a piece holding one is not empty.
@@ -74,9 +71,9 @@ class SegmentBuilder {
 
     // Text between tokens: only what is not white space counts.
     void text(size_t begin, size_t end) {
-        while (begin < end && isSpace(html_[begin]))
+        while (begin < end && isHtmlSpace(html_[begin]))
             ++begin;
-        while (end > begin && isSpace(html_[end - 1]))
+        while (end > begin && isHtmlSpace(html_[end - 1]))
             --end;
         if (begin == end)
             return;

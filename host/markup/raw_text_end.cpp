@@ -1,28 +1,21 @@
 #include "host/markup/raw_text_end.h"
 
+#include "host/markup/html_characters.h"
+
 namespace norvel::host {
 namespace {
 
 constexpr size_t npos = std::string_view::npos;
 
-bool isAsciiAlpha(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-bool isSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
 bool endsTagName(char c) {
-    return isSpace(c) || c == '/' || c == '>';
-}
-char lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    return isHtmlSpace(c) || c == '/' || c == '>';
 }
 
 bool equalsLower(std::string_view text, std::string_view lowerName) {
     if (text.size() != lowerName.size())
         return false;
     for (size_t i = 0; i < text.size(); ++i)
-        if (lower(text[i]) != lowerName[i])
+        if (asciiLower(text[i]) != lowerName[i])
             return false;
     return true;
 }

@@ -2,14 +2,11 @@
 
 #include <optional>
 
+#include "host/markup/html_characters.h"
 #include "host/markup/markup_scanner.h"
 
 namespace norvel::host {
 namespace {
-
-bool isSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
 
 struct WebbotComment {
     bool start = false;  // startspan, else endspan
@@ -47,23 +44,23 @@ std::optional<WebbotComment> parseWebbotComment(std::string_view comment) {
         return std::nullopt;
     std::string_view text = comment.substr(4, comment.size() - 7);
     size_t pos = 0;
-    while (pos < text.size() && isSpace(text[pos]))
+    while (pos < text.size() && isHtmlSpace(text[pos]))
         ++pos;
     if (text.compare(pos, 6, "webbot") != 0)
         return std::nullopt;
     pos += 6;
-    if (pos >= text.size() || !isSpace(text[pos]))
+    if (pos >= text.size() || !isHtmlSpace(text[pos]))
         return std::nullopt;
 
     std::vector<std::pair<std::string, std::string>> words;
     std::vector<bool> bare;
     while (true) {
-        while (pos < text.size() && isSpace(text[pos]))
+        while (pos < text.size() && isHtmlSpace(text[pos]))
             ++pos;
         if (pos >= text.size())
             break;
         size_t nameStart = pos;
-        while (pos < text.size() && !isSpace(text[pos]) && text[pos] != '=' && text[pos] != '"')
+        while (pos < text.size() && !isHtmlSpace(text[pos]) && text[pos] != '=' && text[pos] != '"')
             ++pos;
         if (pos == nameStart)
             return std::nullopt;  // a stray '=' or quote
@@ -78,7 +75,7 @@ std::optional<WebbotComment> parseWebbotComment(std::string_view comment) {
             words.emplace_back(std::move(name), decodeValue(text.substr(pos + 1, close - pos - 1)));
             bare.push_back(false);
             pos = close + 1;
-            if (pos < text.size() && !isSpace(text[pos]))
+            if (pos < text.size() && !isHtmlSpace(text[pos]))
                 return std::nullopt;
         } else {
             if (pos < text.size() && text[pos] == '"')

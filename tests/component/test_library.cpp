@@ -68,37 +68,20 @@ class clsBlockEditor : public Dispatch {
     DictionaryPtr attributes_;
 };
 
-const ClassTable& classes() {
-    static const ClassTable table = [] {
+}  // namespace
+
+namespace norvel::common {
+
+const ComponentLibrary& componentLibrary() {
+    static const ComponentLibrary library = [] {
         ClassTable t("norveltest");
         t.add("clsEcho", [](const Runtime& rt) { return std::make_shared<clsEcho>(rt); });
         t.add("clsBroken", [](const Runtime&) { return std::make_shared<clsBroken>(); });
         t.add("clsBlockEditor", [](const Runtime&) { return std::make_shared<clsBlockEditor>(); });
-        return t;
+        return ComponentLibrary{std::move(t),
+                                {{"clsEcho", "Test Addin", "An add-in for tests", 3}}};
     }();
-    return table;
+    return library;
 }
 
-const AddinRegistration kAddins[] = {{"clsEcho", "Test Addin", "An add-in for tests", 3}};
-
-}  // namespace
-
-extern "C" {
-NORVEL_EXPORT int norvel_component_abi() {
-    return kComponentAbiVersion;
-}
-NORVEL_EXPORT const char* norvel_library_name() {
-    return "norveltest";
-}
-NORVEL_EXPORT const char* const* norvel_class_names() {
-    return classes().names();
-}
-NORVEL_EXPORT const AddinRegistration* norvel_addins(int* count) {
-    *count = 1;
-    return kAddins;
-}
-NORVEL_EXPORT void norvel_create_object(const char* className, const Runtime* runtime,
-                                        std::shared_ptr<Dispatch>* out) {
-    *out = classes().create(className, *runtime);
-}
-}
+}  // namespace norvel::common

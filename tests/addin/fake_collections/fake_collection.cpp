@@ -75,33 +75,17 @@ class clsLoad : public Dispatch {
     bool realcom_ = false;
 };
 
-const ClassTable& classes() {
-    static const ClassTable table = [] {
-        ClassTable t(kLibraryName);
-        t.add("clsLoad", [](const Runtime& rt) { return std::make_shared<clsLoad>(rt); });
-        return t;
-    }();
-    return table;
-}
-
 }  // namespace
 
-extern "C" {
-NORVEL_EXPORT int norvel_component_abi() {
-    return kComponentAbiVersion;
+namespace norvel::common {
+
+const ComponentLibrary& componentLibrary() {
+    static const ComponentLibrary library = [] {
+        ClassTable t(kLibraryName);
+        t.add("clsLoad", [](const Runtime& rt) { return std::make_shared<clsLoad>(rt); });
+        return ComponentLibrary{std::move(t), {}};
+    }();
+    return library;
 }
-NORVEL_EXPORT const char* norvel_library_name() {
-    return kLibraryName;
-}
-NORVEL_EXPORT const char* const* norvel_class_names() {
-    return classes().names();
-}
-NORVEL_EXPORT const AddinRegistration* norvel_addins(int* count) {
-    *count = 0;
-    return nullptr;
-}
-NORVEL_EXPORT void norvel_create_object(const char* className, const Runtime* runtime,
-                                        std::shared_ptr<Dispatch>* out) {
-    *out = classes().create(className, *runtime);
-}
-}
+
+}  // namespace norvel::common
