@@ -47,24 +47,6 @@ void whenModalShown(std::function<void(QWidget*)> act) {
     QTimer::singleShot(20, *poll);
 }
 
-QAction* menuAction(QMenuBar* bar, const std::vector<QString>& path) {
-    QList<QAction*> actions = bar->actions();
-    QAction* found = nullptr;
-    for (const QString& caption : path) {
-        found = nullptr;
-        for (QAction* action : actions)
-            if (action->text() == caption)
-                found = action;
-        if (!found)
-            return nullptr;
-        if (found->menu()) {
-            emit found->menu()->aboutToShow();
-            actions = found->menu()->actions();
-        }
-    }
-    return found;
-}
-
 void closeModal(QWidget* modal) {
     modal->close();
     if (QApplication::activeModalWidget() == modal)
@@ -94,14 +76,13 @@ int main(int argc, char* argv[]) {
         window.resize(1100, 720);
         studio.start(scratch / "web");
         window.openPage("index.htm");
-        QMenuBar* bar = window.menuBar();
 
         // A date block at the end of the page, so that the Normal view shows one.
         whenModalShown([](QWidget* modal) {
             if (auto* button = modal->findChild<QPushButton*>("cmdDo"))
                 button->click();
         });
-        menuAction(bar, {"Norvel", "JavaScript", "Current Date"})->trigger();
+        window.menuAction({"Norvel", "JavaScript", "Current Date"})->trigger();
 
         save(&window, "studio-normal");
         window.setActiveViewMode(norvel::common::editor::kViewHtml);
@@ -110,17 +91,17 @@ int main(int argc, char* argv[]) {
         save(&window, "studio-preview");
         window.setActiveViewMode(norvel::common::editor::kViewNormal);
 
-        QMenu* norvel = menuAction(bar, {"Norvel"})->menu();
+        QMenu* norvel = window.menuAction({"Norvel"})->menu();
         norvel->popup(window.mapToGlobal(QPoint(300, 30)));
         save(norvel, "menu-norvel");
         norvel->hide();
-        QMenu* scripts = menuAction(bar, {"Norvel", "JavaScript"})->menu();
+        QMenu* scripts = window.menuAction({"Norvel", "JavaScript"})->menu();
         scripts->popup(window.mapToGlobal(QPoint(300, 30)));
         save(scripts, "menu-javascript");
         scripts->hide();
 
         struct Shot {
-            std::vector<QString> menu;
+            QStringList menu;
             std::string name;
         };
         const std::vector<Shot> shots = {
@@ -134,7 +115,7 @@ int main(int argc, char* argv[]) {
             {{"Norvel", "Polls", "PHP Polls"}, "message-box"},
         };
         for (const Shot& shot : shots) {
-            QAction* action = menuAction(bar, shot.menu);
+            QAction* action = window.menuAction(shot.menu);
             if (!action) {
                 std::cerr << "no menu entry for " << shot.name << '\n';
                 continue;

@@ -35,6 +35,28 @@ void MenuBarView::fill(QMenu& menu, HostCommandBarControls& controls) {
     }
 }
 
+QAction* MenuBarView::actionFor(const QStringList& captions) const {
+    QList<QAction*> actions = menuBar_.actions();
+    QAction* found = nullptr;
+    for (const QString& caption : captions) {
+        if (found != nullptr) {
+            if (found->menu() == nullptr)
+                return nullptr;
+            emit found->menu()->aboutToShow();
+            actions = found->menu()->actions();
+        }
+        found = nullptr;
+        for (QAction* action : actions)
+            if (!action->isSeparator() && action->text() == caption) {
+                found = action;
+                break;
+            }
+        if (found == nullptr)
+            return nullptr;
+    }
+    return found;
+}
+
 template <typename MenuOrBar>
 void MenuBarView::addControl(MenuOrBar& target,
                              const std::shared_ptr<HostCommandBarControl>& control) {

@@ -4,9 +4,11 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 #include <functional>
 #include <memory>
 
+class QAction;
 class QMenu;
 class QMenuBar;
 
@@ -30,6 +32,11 @@ class MenuBarView : public QObject {
     // Rebuilds the top-level menus from the model. Popups fill themselves each time they
     // open, so states the add-ins change in between always show.
     void rebuild();
+
+    // The entry at the end of a path of captions from the bar ("Norvel", "JavaScript",
+    // "Current Date"), each menu on the way filled as when a person opens it; null when a
+    // step is missing. What a person reaches by mouse, for scripted use of the window.
+    QAction* actionFor(const QStringList& captions) const;
 
   private:
     void fill(QMenu& menu, HostCommandBarControls& controls);

@@ -9,24 +9,27 @@ namespace norvel::host::qt {
 
 namespace {
 
-// A fresh installation has no add-in list yet: register what came with the program.
-void registerBundledLibrariesWhenNone(const std::function<void(const std::string&)>& report) {
+// The component registry's file. A fresh installation has no add-in list yet: what came
+// with the program is registered first, so that the registry read next holds it.
+std::filesystem::path registryFileAfterFirstStart(
+    const std::function<void(const std::string&)>& report) {
+    std::filesystem::path registryFile = ComponentRegistry::defaultRegistryFile();
     if (!readAddinList(defaultAddinListFile()).empty())
-        return;
+        return registryFile;
     std::vector<std::filesystem::path> libraries = bundledLibraries();
     if (libraries.empty())
-        return;
+        return registryFile;
     RegistrationReport done;
     try {
-        done = registerLibraries(libraries, ComponentRegistry::defaultRegistryFile(),
-                                 defaultAddinListFile());
+        done = registerLibraries(libraries, registryFile, defaultAddinListFile());
     } catch (const common::Error& e) {
         // The editor still runs, only without the suite's menu.
         report("the bundled libraries could not be registered: " + e.description());
-        return;
+        return registryFile;
     }
     report("registered " + std::to_string(done.identifiers.size()) + " components and " +
            std::to_string(done.addins.size()) + " add-in(s) of this installation");
+    return registryFile;
 }
 
 }  // namespace
@@ -35,8 +38,7 @@ Studio::Studio(std::function<void(const std::string&)> report)
     : report_(report ? std::move(report) : [](const std::string&) {}),
       settings_(common::IniSettingsStore::defaultFile(),
                 [this](const std::string& problem) { report_(problem); }),
-      components_(
-          (registerBundledLibrariesWhenNone(report_), ComponentRegistry::defaultRegistryFile())),
+      components_(registryFileAfterFirstStart(report_)),
       help_(nullptr) {
     help_.setWindowHooks(
         [this](intptr_t handle, const std::string& file) { openHelp(handle, file); },

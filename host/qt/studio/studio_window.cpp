@@ -230,6 +230,10 @@ void StudioWindow::activateTab(int index) {
     updateStatus();
 }
 
+QAction* StudioWindow::menuAction(const QStringList& captions) const {
+    return menus_->actionFor(captions);
+}
+
 PageView* StudioWindow::pageViewOf(const HostPageWindow& window) const {
     for (int i = 0; i < tabs_->count(); ++i)
         if (windowOfTab(*tabs_, i) == &window)

@@ -6,11 +6,13 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
 
+class QAction;
 class QLabel;
 class QTabWidget;
 
@@ -53,6 +55,10 @@ class StudioWindow : public QMainWindow {
     bool saveActivePage();
     // Switches the active page's view (kViewNormal, kViewHtml, kViewPreview).
     void setActiveViewMode(int mode);
+
+    // The menu entry at the end of a path of captions, menus filled as they open; null when
+    // there is none.
+    QAction* menuAction(const QStringList& captions) const;
 
     PageView* pageViewOf(const HostPageWindow& window) const;
     PageView* activePageView() const;

@@ -43,7 +43,7 @@ inline int checkControls(const host::qt::FormDialog& dialog, common::forms::Cont
             return checked;
         }
         if (widget->isVisibleTo(expectedParent) != control->visible() ||
-            widget->isEnabled() != control->usable() && control->visible()) {
+            (widget->isEnabled() != control->usable() && control->visible())) {
             QTest::qFail(qPrintable(name + " does not show its state"), __FILE__, __LINE__);
             return checked;
         }

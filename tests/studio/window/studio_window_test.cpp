@@ -3,6 +3,8 @@
 // and closing asks about unsaved changes.
 #include <QInputDialog>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -29,7 +31,6 @@
 #include "tests/studio/window/studio_fixture.h"
 
 using namespace norvel;
-using norvel::tests::menuAction;
 using norvel::tests::ModalDriver;
 using norvel::tests::StudioFixture;
 
@@ -89,20 +90,20 @@ class StudioWindowTest : public QObject {
             compareMenu(bar->actions()[i]->menu(),
                         *model.all()[static_cast<size_t>(i)]->popupControls(), captions[i]);
         // The add-in's own entries, as it builds them.
-        QVERIFY(menuAction(bar, {"Norvel", "Polls", "PHP Polls"}));
-        QVERIFY(menuAction(bar, {"Norvel", "JavaScript", "Current Date"}));
-        QVERIFY(menuAction(bar, {"Norvel", "options"}));
+        QVERIFY(fixture_->window().menuAction({"Norvel", "Polls", "PHP Polls"}));
+        QVERIFY(fixture_->window().menuAction({"Norvel", "JavaScript", "Current Date"}));
+        QVERIFY(fixture_->window().menuAction({"Norvel", "options"}));
     }
 
     void menuShowsStatesTheAddinChangesLater() {
         auto polls = fixture_->studio().app().commandBars().findByCaptions({"Norvel", "Polls"});
         QVERIFY(polls);
         polls->SetEnabled(false);
-        QAction* action = menuAction(fixture_->window().menuBar(), {"Norvel", "Polls"});
+        QAction* action = fixture_->window().menuAction({"Norvel", "Polls"});
         QVERIFY(action);
         QVERIFY(!action->isEnabled());
         polls->SetEnabled(true);
-        QVERIFY(menuAction(fixture_->window().menuBar(), {"Norvel", "Polls"})->isEnabled());
+        QVERIFY(fixture_->window().menuAction({"Norvel", "Polls"})->isEnabled());
     }
 
     void folderListOpensAPageInATab() {
@@ -148,8 +149,7 @@ class StudioWindowTest : public QObject {
                 QVERIFY(button);
                 tests::clickWidget(button);
             });
-            menuAction(fixture_->window().menuBar(), {"Norvel", "JavaScript", "Current Date"})
-                ->trigger();
+            fixture_->window().menuAction({"Norvel", "JavaScript", "Current Date"})->trigger();
             QVERIFY(driver.allRan());
             QVERIFY(!title.isEmpty());
         }
@@ -193,8 +193,7 @@ class StudioWindowTest : public QObject {
         driver.whenModalShown([](QWidget* modal) {
             tests::clickWidget(tests::findWidget<QPushButton>(modal, "cmdDo"));
         });
-        menuAction(fixture_->window().menuBar(), {"Norvel", "JavaScript", "Current Date"})
-            ->trigger();
+        fixture_->window().menuAction({"Norvel", "JavaScript", "Current Date"})->trigger();
         QVERIFY(driver.allRan());
         normal = fixture_->window().activePageView()->normalView();
         QCOMPARE(normal->segments().front().kind, host::PageSegment::Kind::WebbotBlock);
@@ -240,8 +239,7 @@ class StudioWindowTest : public QObject {
     }
 
     void aNewPageIsSavedUnderTheNameGiven() {
-        QMenuBar* bar = fixture_->window().menuBar();
-        menuAction(bar, {"File", "&New Page"})->trigger();
+        fixture_->window().menuAction({"File", "&New Page"})->trigger();
         QVERIFY(fixture_->window().tabs().tabText(0).startsWith("(new page)"));
         ModalDriver driver;
         driver.whenModalShown([](QWidget* modal) {
@@ -250,7 +248,7 @@ class StudioWindowTest : public QObject {
             input->setTextValue("news/fresh.htm");
             input->accept();
         });
-        menuAction(bar, {"File", "&Save"})->trigger();
+        fixture_->window().menuAction({"File", "&Save"})->trigger();
         QVERIFY(driver.allRan());
         QVERIFY(std::filesystem::is_regular_file(fixture_->web() / "news" / "fresh.htm"));
         QCOMPARE(fixture_->window().tabs().tabText(0), QString("fresh.htm"));
@@ -284,8 +282,7 @@ class StudioWindowTest : public QObject {
 
     void htmlViewEditsAreSavedFromTheFileMenu() {
         fixture_->window().openPage("index.htm");
-        QMenuBar* bar = fixture_->window().menuBar();
-        menuAction(bar, {"View", "&HTML"})->trigger();
+        fixture_->window().menuAction({"View", "&HTML"})->trigger();
         auto* view = fixture_->window().activePageView();
         QCOMPARE(view->viewMode(), common::editor::kViewHtml);
         QCOMPARE(fixture_->studio().app().activeWindow()->ViewMode(), common::editor::kViewHtml);
@@ -297,7 +294,7 @@ class StudioWindowTest : public QObject {
         cursor.setPosition(at);
         source->setTextCursor(cursor);
         source->insertPlainText("<p>typed in the source</p>");
-        menuAction(bar, {"File", "&Save"})->trigger();
+        fixture_->window().menuAction({"File", "&Save"})->trigger();
         QVERIFY(common::readFileBytes(fixture_->web() / "index.htm")
                     .find("<p>typed in the source</p>") != std::string::npos);
         QVERIFY(!fixture_->window().tabs().tabText(0).endsWith(" *"));
@@ -315,7 +312,7 @@ class StudioWindowTest : public QObject {
             icon = box->icon();
             tests::clickWidget(tests::findButtonByText(box, "OK"));
         });
-        menuAction(fixture_->window().menuBar(), {"Norvel", "Polls", "PHP Polls"})->trigger();
+        fixture_->window().menuAction({"Norvel", "Polls", "PHP Polls"})->trigger();
         QVERIFY(driver.allRan());
         QVERIFY(text.contains("The poll editor is not available in this build"));
         QCOMPARE(icon, QMessageBox::Critical);
@@ -325,7 +322,7 @@ class StudioWindowTest : public QObject {
     }
 
     void helpOpensTheHelpFileInAWindow() {
-        menuAction(fixture_->window().menuBar(), {"Norvel", "JavaScript", "Help  "})->trigger();
+        fixture_->window().menuAction({"Norvel", "JavaScript", "Help  "})->trigger();
         const auto& viewers = fixture_->studio().helpViewers();
         QCOMPARE(viewers.size(), size_t{1});
         QVERIFY(viewers.front()->isVisible());
@@ -338,7 +335,7 @@ class StudioWindowTest : public QObject {
         QVERIFY(viewers.empty());
 
         // The suite closes one it opened: the window goes.
-        menuAction(fixture_->window().menuBar(), {"Norvel", "JavaScript", "Help  "})->trigger();
+        fixture_->window().menuAction({"Norvel", "JavaScript", "Help  "})->trigger();
         QCOMPARE(viewers.size(), size_t{1});
         QPointer<QWidget> viewer = viewers.front().get();
         fixture_->studio().help().postClose(viewers.front()->handle());

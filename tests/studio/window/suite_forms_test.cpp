@@ -12,7 +12,6 @@
 #include "tests/studio/window/studio_fixture.h"
 
 using namespace norvel;
-using norvel::tests::menuAction;
 using norvel::tests::ModalDriver;
 using norvel::tests::StudioFixture;
 
@@ -41,7 +40,7 @@ class SuiteFormsTest : public QObject {
     void everyDialogRendersItsControlsAtTheirPlace() {
         QFETCH(QStringList, menu);
         fixture_->window().openPage("index.htm");
-        QAction* action = menuAction(fixture_->window().menuBar(), menu);
+        QAction* action = fixture_->window().menuAction(menu);
         QVERIFY(action);
         QVERIFY(action->isEnabled());
         ModalDriver driver;
