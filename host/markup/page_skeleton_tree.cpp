@@ -206,6 +206,33 @@ size_t impliedBodyPlace(std::string_view html, size_t afterHead) {
     return html.size();
 }
 
+// Where the content of an element with a written start tag lies: from the end of that tag to
+// the start of its end tag, or, with no end tag, to the end of what the tree put inside it.
+struct WrittenRange {
+    size_t innerBegin = 0;
+    size_t innerEnd = 0;
+    size_t afterElement = 0;  // one past the end tag, else the end of the content
+};
+
+WrittenRange writtenInnerRange(const GumboNode* node, const std::optional<Span>& content,
+                               const TreePositions& positions, std::string_view html) {
+    const GumboElement& element = node->v.element;
+    WrittenRange range;
+    range.innerBegin =
+        std::min(html.size(), element.start_pos.offset + element.original_tag.length);
+    if (positions.hasEndTag(node)) {
+        range.innerEnd =
+            std::max(range.innerBegin,
+                     std::min(html.size(), tagStart(element.end_pos, element.original_end_tag)));
+        range.afterElement =
+            std::min(html.size(), element.end_pos.offset + element.original_end_tag.length);
+    } else {
+        range.innerEnd = content ? std::max(content->end, range.innerBegin) : range.innerBegin;
+        range.afterElement = range.innerEnd;
+    }
+    return range;
+}
+
 }  // namespace
 
 PageSkeleton findPageSkeletonWithGumbo(std::string_view html) {
@@ -221,21 +248,11 @@ PageSkeleton findPageSkeletonWithGumbo(std::string_view html) {
     std::optional<Span> headContent =
         headNode ? positions.contentSpan(headNode) : std::optional<Span>();
     if (headNode != nullptr && headNode->v.element.original_tag.length > 0) {
-        const GumboElement& head = headNode->v.element;
+        WrittenRange head = writtenInnerRange(headNode, headContent, positions, html);
         skeleton.headWritten = true;
-        skeleton.headInnerBegin =
-            std::min(html.size(), head.start_pos.offset + head.original_tag.length);
-        if (positions.hasEndTag(headNode)) {
-            skeleton.headInnerEnd =
-                std::max(skeleton.headInnerBegin,
-                         std::min(html.size(), tagStart(head.end_pos, head.original_end_tag)));
-            afterHead = std::min(html.size(), head.end_pos.offset + head.original_end_tag.length);
-        } else {
-            skeleton.headInnerEnd = headContent
-                                        ? std::max(headContent->end, skeleton.headInnerBegin)
-                                        : skeleton.headInnerBegin;
-            afterHead = skeleton.headInnerEnd;
-        }
+        skeleton.headInnerBegin = head.innerBegin;
+        skeleton.headInnerEnd = head.innerEnd;
+        afterHead = head.afterElement;
     } else {
         size_t place = impliedHeadPlace(html);
         skeleton.headInnerBegin = headContent ? headContent->begin : place;
@@ -246,19 +263,10 @@ PageSkeleton findPageSkeletonWithGumbo(std::string_view html) {
     std::optional<Span> bodyContent =
         bodyNode ? positions.contentSpan(bodyNode) : std::optional<Span>();
     if (bodyNode != nullptr && bodyNode->v.element.original_tag.length > 0) {
-        const GumboElement& body = bodyNode->v.element;
+        WrittenRange body = writtenInnerRange(bodyNode, bodyContent, positions, html);
         skeleton.bodyWritten = true;
-        skeleton.bodyInnerBegin =
-            std::min(html.size(), body.start_pos.offset + body.original_tag.length);
-        if (positions.hasEndTag(bodyNode)) {
-            skeleton.bodyInnerEnd =
-                std::max(skeleton.bodyInnerBegin,
-                         std::min(html.size(), tagStart(body.end_pos, body.original_end_tag)));
-        } else {
-            skeleton.bodyInnerEnd = bodyContent
-                                        ? std::max(bodyContent->end, skeleton.bodyInnerBegin)
-                                        : skeleton.bodyInnerBegin;
-        }
+        skeleton.bodyInnerBegin = body.innerBegin;
+        skeleton.bodyInnerEnd = body.innerEnd;
     } else if (bodyContent) {
         skeleton.bodyInnerBegin = bodyContent->begin;
         skeleton.bodyInnerEnd = bodyContent->end;
