@@ -279,7 +279,6 @@ bool StudioWindow::closePage(const std::shared_ptr<HostPageWindow>& window) {
         }
     }
     window->Close(false);
-    syncFromModel();
     return true;
 }
 

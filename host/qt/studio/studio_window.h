@@ -49,7 +49,8 @@ class StudioWindow : public QMainWindow {
     // Brings tabs, views and menus in line with the editor's windows and documents.
     void syncFromModel();
 
-    // Closes a page window; a modified page asks first. False when the person cancelled.
+    // Closes a page window; a modified page asks first. False when the person cancelled. Run
+    // it as a command (runCommand): its tab goes when the window follows the editor.
     bool closePage(const std::shared_ptr<HostPageWindow>& window);
     // Saves the active page (a new page asks for a name); false when cancelled or failed.
     bool saveActivePage();

@@ -363,7 +363,9 @@ class StudioWindowTest : public QObject {
                 QCOMPARE(fixture_->window().activePageView()->viewMode(), mode);
             }
             QVERIFY2(!window->modified(), path.c_str());
-            QVERIFY(fixture_->window().closePage(window));
+            bool closed = false;
+            fixture_->window().runCommand([&] { closed = fixture_->window().closePage(window); });
+            QVERIFY(closed);
             QCOMPARE(common::readFileBytes(entry.path()), before);
             ++pages;
         }
