@@ -1,6 +1,7 @@
 // What a person waits for in the studio when a page is drawn: the Normal view (pieces found,
 // rendered, block stand-ins), the HTML view and the Preview, on pages of 100 KB and 1 MB made
-// of paragraphs, tables and webbot blocks; and finding the pieces alone on 10 MB. Qt runs on
+// of paragraphs, tables and webbot blocks; what refreshing costs when nothing changed; and
+// finding the pieces alone on 10 MB. Qt runs on
 // its offscreen platform. Drawing a page must stay linear in its size.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
@@ -13,7 +14,9 @@
 
 #include "host/editor/host_document.h"
 #include "host/markup/page_segments.h"
+#include "host/qt/page/drawn_from.h"
 #include "host/qt/page/normal_view.h"
+#include "host/qt/page/page_style.h"
 #include "host/qt/page/preview_view.h"
 #include "host/qt/page/source_view.h"
 
@@ -79,6 +82,21 @@ void BM_PreviewView(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_PreviewView)->Arg(100 << 10)->Arg(1 << 20)->Unit(benchmark::kMillisecond);
+
+// What refreshing a page costs when nothing it shows has changed (most commands): comparing
+// the page and its style with what the view was drawn from.
+void BM_UnchangedRefreshCheck(benchmark::State& state) {
+    HostDocument& document = documentOfSize(static_cast<size_t>(state.range(0)));
+    norvel::host::qt::DrawnFrom drawn;
+    drawn.record(1, document.page().html(), norvel::host::qt::pageStyleSheet(document));
+    for (auto _ : state) {
+        bool same =
+            drawn.matches(1, document.page().html(), norvel::host::qt::pageStyleSheet(document));
+        benchmark::DoNotOptimize(same);
+    }
+    state.SetBytesProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_UnchangedRefreshCheck)->Arg(1 << 20)->Unit(benchmark::kMillisecond);
 
 void BM_PageSegments(benchmark::State& state) {
     std::string page = pageOfSize(static_cast<size_t>(state.range(0)));

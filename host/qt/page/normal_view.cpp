@@ -19,6 +19,7 @@
 #include "host/editor/host_document.h"
 #include "host/markup/page_skeleton.h"
 #include "host/markup/webbot_block.h"
+#include "host/qt/page/drawn_from.h"
 #include "host/qt/page/normal_page_builder.h"
 #include "host/qt/page/page_style.h"
 
@@ -52,7 +53,13 @@ void NormalView::showPage(HostDocument& document, const std::filesystem::path& p
     if (previousIsOurs)
         delete previous;
     keepScrolledTo(scroll);
-    boundary_ = boundaryForCaret(document.page().selection().begin);
+    followCaret();
+}
+
+void NormalView::followCaret() {
+    if (document_ == nullptr)
+        return;
+    boundary_ = boundaryForCaret(document_->page().selection().begin);
     viewport()->update();
 }
 
@@ -283,7 +290,11 @@ QVariant NormalView::loadResource(int type, const QUrl& name) {
         marker.fill(Qt::transparent);
         return marker;
     }
-    return QTextBrowser::loadResource(type, name);
+    QVariant resource = QTextBrowser::loadResource(type, name);
+    const QString file = localResourceFile(*this, name);
+    if (!file.isEmpty())
+        emit fileRead(file);
+    return resource;
 }
 
 }  // namespace norvel::host::qt

@@ -33,6 +33,8 @@ class NormalView : public QTextBrowser {
     // `pageFolder`); the insertion point follows the document's caret. The document must
     // outlive the view or the next showPage.
     void showPage(HostDocument& document, const std::filesystem::path& pageFolder);
+    // Moves the insertion point to the document's caret, the page being the one shown.
+    void followCaret();
 
     const std::vector<PageSegment>& segments() const { return segments_; }
     // Where piece `index` lies, in viewport coordinates. (These lay the document out as far as
@@ -48,6 +50,8 @@ class NormalView : public QTextBrowser {
   signals:
     void blockDoubleClicked(int number);
     void insertionPointMoved();
+    // A local file (an image) was read to draw the page.
+    void fileRead(const QString& localPath);
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;

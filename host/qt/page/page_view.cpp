@@ -8,6 +8,7 @@
 #include "host/editor/host_document.h"
 #include "host/editor/host_page_window.h"
 #include "host/qt/page/normal_view.h"
+#include "host/qt/page/page_style.h"
 #include "host/qt/page/preview_view.h"
 #include "host/qt/page/source_view.h"
 
@@ -30,7 +31,13 @@ PageView::PageView(std::shared_ptr<HostPageWindow> window, QWidget* parent)
     stack_->addWidget(source_);
     stack_->addWidget(preview_);
     connect(normal_, &NormalView::blockDoubleClicked, this, &PageView::blockDoubleClicked);
-    connect(source_, &SourceView::edited, this, &PageView::changed);
+    connect(source_, &SourceView::edited, this, [this] {
+        sourceShowsDocument();
+        emit changed();
+    });
+    auto noteFile = [this](const QString& file) { drawn_.noteFile(file.toStdString()); };
+    connect(normal_, &NormalView::fileRead, this, noteFile);
+    connect(preview_, &PreviewView::fileRead, this, noteFile);
     refresh();
 }
 
@@ -53,6 +60,14 @@ void PageView::setViewMode(int mode) {
 
 void PageView::refresh() {
     HostDocument& document = window_->document();
+    const bool source = mode_ == editor::kViewHtml || mode_ == editor::kViewDataFile;
+    const QString style = source ? QString() : pageStyleSheet(document);
+    if (drawn_.matches(mode_, document.page().html(), style)) {
+        if (mode_ == editor::kViewNormal)
+            normal_->followCaret();
+        return;
+    }
+    drawn_.record(mode_, document.page().html(), style);
     switch (mode_) {
         case editor::kViewHtml:
         case editor::kViewDataFile:
@@ -71,8 +86,16 @@ void PageView::refresh() {
 }
 
 void PageView::flushEdits() {
-    if (stack_->currentWidget() == source_ && source_->flushEdits())
+    if (stack_->currentWidget() == source_ && source_->flushEdits()) {
+        sourceShowsDocument();
         emit changed();
+    }
+}
+
+// Text typed in the HTML view has just reached the document, so the view already shows what
+// the document holds: showing it again would only lose the view's undo steps and scroll place.
+void PageView::sourceShowsDocument() {
+    drawn_.record(mode_, window_->document().page().html(), QString());
 }
 
 }  // namespace norvel::host::qt

@@ -1,14 +1,16 @@
 // One page window shown in its view mode: Normal (the rendered page with an insertion point
 // between its pieces), HTML (the editable source) or Preview (the page as it is). A data file
 // window shows its text as in the HTML view. The view shows the document as it was when last
-// refreshed: the studio calls refresh() after anything else changed the page, and
-// flushEdits() before anything reads or changes it.
+// refreshed: the studio calls refresh() after anything else may have changed the page, and
+// flushEdits() before anything reads or changes it. Refreshing draws again only what changed.
 #pragma once
 
 #include <QWidget>
 
 #include <filesystem>
 #include <memory>
+
+#include "host/qt/page/drawn_from.h"
 
 class QStackedWidget;
 
@@ -34,7 +36,9 @@ class PageView : public QWidget {
     // Flushes the HTML view's edits, sets the window's view mode and shows the page in it.
     // Error 5 for a mode that is no view mode.
     void setViewMode(int mode);
-    // Reads the document again into the view shown.
+    // Shows the document as it is now in the view shown. The page is drawn again only when
+    // its text, its style or a file the drawing read changed; otherwise the view keeps its
+    // scroll place and only the insertion point follows the document's caret.
     void refresh();
     // Pushes text typed in the HTML view and not yet in the document into it; emits
     // changed() when that changed the page.
@@ -54,8 +58,11 @@ class PageView : public QWidget {
     void changed();
 
   private:
+    void sourceShowsDocument();
+
     std::shared_ptr<HostPageWindow> window_;
     int mode_;
+    DrawnFrom drawn_;
     QStackedWidget* stack_;
     NormalView* normal_;
     SourceView* source_;

@@ -4,6 +4,7 @@
 #include <QUrl>
 
 #include "host/editor/host_document.h"
+#include "host/qt/page/drawn_from.h"
 #include "host/qt/page/page_style.h"
 #include "host/qt/page/page_text.h"
 
@@ -24,6 +25,14 @@ void PreviewView::showPage(HostDocument& document, const std::filesystem::path& 
     const int scroll = verticalScrollBar()->value();
     setHtml(PageText(document.page().html()).text());
     verticalScrollBar()->setValue(scroll);
+}
+
+QVariant PreviewView::loadResource(int type, const QUrl& name) {
+    QVariant resource = QTextBrowser::loadResource(type, name);
+    const QString file = localResourceFile(*this, name);
+    if (!file.isEmpty())
+        emit fileRead(file);
+    return resource;
 }
 
 }  // namespace norvel::host::qt

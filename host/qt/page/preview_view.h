@@ -20,6 +20,13 @@ class PreviewView : public QTextBrowser {
     explicit PreviewView(QWidget* parent = nullptr);
 
     void showPage(HostDocument& document, const std::filesystem::path& pageFolder);
+
+  signals:
+    // A local file (an image or a style sheet) was read to draw the page.
+    void fileRead(const QString& localPath);
+
+  protected:
+    QVariant loadResource(int type, const QUrl& name) override;
 };
 
 }  // namespace norvel::host::qt

@@ -1,9 +1,14 @@
 // A page window in its three views: switching reaches the window and carries HTML edits
 // along, refresh shows what others changed, and every corpus page opens in every view.
+#include <QImage>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTextDocument>
 
+#include <functional>
+
+#include "common/atomic_file.h"
 #include "common/error.h"
 #include "host/markup/page_segments.h"
 #include "host/qt/page/normal_view.h"
@@ -93,6 +98,73 @@ TEST_F(QtPageView, RefreshShowsWhatChangedOutsideTheView) {
     // The Normal view's pieces follow too.
     view->setViewMode(kViewNormal);
     EXPECT_EQ(view->normalView()->segments(), pageSegments(window->document().DocumentHTML()));
+}
+
+// Refreshing after a command that changed nothing must not draw a big page again; a change to
+// the page, its linked sheet or an image it shows must.
+TEST_F(QtPageView, RefreshDrawsAgainOnlyWhatChanged) {
+    std::filesystem::create_directories(webFile("images"));
+    auto writePicture = [&](int width) {
+        QImage picture(width, 10, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        ASSERT_TRUE(picture.save(QString::fromStdString(webFile("images/pic.png").string())));
+    };
+    writePicture(10);
+    common::writeFileAtomically(webFile("site.css"), "h1 { color: #0000ff }\n");
+    auto window =
+        openPage("index.htm", htmlPage("<h1>Title</h1>\r\n<p><img src=\"images/pic.png\"></p>",
+                                       "<link rel=\"stylesheet\" href=\"site.css\">\r\n"));
+    auto view = showWindow(window);
+    NormalView* normal = view->normalView();
+    auto drawnAgainBy = [&](const std::function<void()>& change) {
+        normal->viewport()->grab();  // painting reads the picture
+        QPointer<QTextDocument> shown = normal->document();
+        change();
+        view->refresh();
+        return shown.isNull();
+    };
+
+    EXPECT_FALSE(drawnAgainBy([] {}));
+    EXPECT_FALSE(drawnAgainBy([&] { window->document().page().caretAtBodyStart(); }))
+        << "a caret move alone";
+    EXPECT_EQ(normal->insertionBoundary(), 0) << "the insertion point follows the caret";
+    EXPECT_TRUE(drawnAgainBy(
+        [&] { common::writeFileAtomically(webFile("site.css"), "h1 { color: #00ff00 }\n"); }));
+    EXPECT_EQ(normal->document()->find("Title").charFormat().foreground().color(),
+              QColor("#00ff00"));
+    EXPECT_TRUE(drawnAgainBy([&] { writePicture(30); })) << "a picture rewritten";
+    EXPECT_TRUE(drawnAgainBy([&] { std::filesystem::remove(webFile("images/pic.png")); }));
+    EXPECT_TRUE(drawnAgainBy([&] { writePicture(20); })) << "a missing picture back";
+    EXPECT_TRUE(drawnAgainBy([&] { window->GetDocument()->setBodyInnerHTML("<p>New</p>"); }));
+
+    view->setViewMode(kViewPreview);
+    QSignalSpy previewDrawn(view->previewView()->document(), &QTextDocument::contentsChanged);
+    view->refresh();
+    EXPECT_EQ(previewDrawn.count(), 0);
+    common::writeFileAtomically(webFile("site.css"), "p { color: #ff0000 }\n");
+    view->refresh();
+    EXPECT_GT(previewDrawn.count(), 0);
+}
+
+// Typing in the HTML view and then running a command keeps the view's own undo steps: the
+// view already shows what its edits made of the page.
+TEST_F(QtPageView, RefreshAfterHtmlEditsKeepsTheirUndo) {
+    auto window = openPage("index.htm", htmlPage("<p>Hello</p>"), kViewHtml);
+    auto view = showWindow(window);
+    SourceView* source = view->sourceView();
+    source->setTypingPause(60000);
+    QTextCursor cursor = source->textCursor();
+    cursor.setPosition(static_cast<int>(source->toPlainText().indexOf("</p>")));
+    source->setTextCursor(cursor);
+    QTest::keyClicks(source, "!");
+    view->flushEdits();
+    view->refresh();
+    EXPECT_TRUE(source->document()->isUndoAvailable());
+    EXPECT_NE(window->document().DocumentHTML().find("<p>Hello!</p>"), std::string::npos);
+
+    window->GetDocument()->setBodyInnerHTML("<p>Replaced</p>");
+    view->refresh();
+    EXPECT_TRUE(source->toPlainText().contains("Replaced")) << "a change from elsewhere shows";
 }
 
 TEST_F(QtPageView, PreviewLoadsLinkedStyleSheetsAndShowsBlocksAsTheyAre) {
