@@ -8,17 +8,29 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 #include "common/forms/list_controls.h"
 #include "common/forms/text_box.h"
 #include "host/qt/forms/control_path.h"
 #include "host/qt/forms/qt_text.h"
+#include "host/qt/forms/wrapped_caption.h"
 
 namespace norvel::host::qt {
 
 using namespace common::forms;
 
 namespace {
+
+// Draws a check box or option button as Qt would, its caption wrapped to the room beside the
+// mark.
+void paintWithWrappedCaption(QAbstractButton& button, QStyleOptionButton& option,
+                             QStyle::SubElement captionArea, QStyle::ControlElement element) {
+    QRect area = button.style()->subElementRect(captionArea, &option, &button);
+    option.text = wrappedCaption(option.text, button.font(), area.width(), area.height());
+    QStylePainter(&button).drawControl(element, option);
+}
 
 QWidget* createTextBox(const TextBox& box, QWidget* parent) {
     if (box.multiLine()) {
@@ -111,6 +123,18 @@ QWidget* createWidget(Control& control, QWidget* parent) {
 }
 
 }  // namespace
+
+void WholeAreaCheckBox::paintEvent(QPaintEvent*) {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    paintWithWrappedCaption(*this, option, QStyle::SE_CheckBoxContents, QStyle::CE_CheckBox);
+}
+
+void WholeAreaRadioButton::paintEvent(QPaintEvent*) {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    paintWithWrappedCaption(*this, option, QStyle::SE_RadioButtonContents, QStyle::CE_RadioButton);
+}
 
 QWidget* createControlWidget(Control& control, QWidget* parent) {
     QWidget* widget = createWidget(control, parent);

@@ -16,13 +16,14 @@
 namespace norvel::host::qt {
 
 // Check boxes and option buttons answer a click anywhere on the control, as they did on the old
-// platform, not only on the mark and the caption.
+// platform, not only on the mark and the caption; their captions wrap (wrapped_caption.h).
 class WholeAreaCheckBox : public QCheckBox {
   public:
     using QCheckBox::QCheckBox;
 
   protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+    void paintEvent(QPaintEvent* event) override;
 };
 
 class WholeAreaRadioButton : public QRadioButton {
@@ -31,6 +32,7 @@ class WholeAreaRadioButton : public QRadioButton {
 
   protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A picture box or image: a label showing the picture.

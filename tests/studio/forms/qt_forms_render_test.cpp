@@ -17,8 +17,10 @@
 
 #include "common/forms/container.h"
 #include "common/frm_error.h"
+#include "host/qt/forms/control_widgets.h"
 #include "host/qt/forms/form_dialog.h"
 #include "host/qt/forms/qt_ui.h"
+#include "host/qt/forms/wrapped_caption.h"
 #include "tests/common/test_forms.h"
 #include "tests/studio/forms/form_test_support.h"
 #include "tests/studio/forms/gallery_forms.h"
@@ -93,6 +95,39 @@ class QtFormsRenderTest : public QObject {
                 expectedParent = dialog.widgetFor(*owner);
             QCOMPARE(widget->parentWidget(), expectedParent);
         }
+    }
+
+    // Dialogs were laid out for captions that wrap inside two-line check boxes and option
+    // buttons; one clipped line would hide the end of the caption.
+    void longCaptionsWrapWhereTheControlHasRoomForTheLines() {
+        using norvel::host::qt::wrappedCaption;
+        const QFont font = QApplication::font();
+        const QFontMetrics metrics(font);
+        const QString caption =
+            "The Addins Should Add the Required Functions in the Head Section of the Page";
+        const int width = metrics.horizontalAdvance(caption) / 2;
+        const int twoLines = 2 * metrics.lineSpacing() + 1;
+
+        const QString wrapped = wrappedCaption(caption, font, width, 3 * metrics.lineSpacing());
+        const QStringList lines = wrapped.split('\n');
+        QVERIFY2(lines.size() >= 2 && lines.size() <= 3, qPrintable(wrapped));
+        for (const QString& line : lines)
+            QVERIFY2(metrics.horizontalAdvance(line) <= width, qPrintable(line));
+        QCOMPARE(lines.join(' '), caption);  // broken at word breaks, nothing lost
+
+        QCOMPARE(wrappedCaption(caption, font, width, metrics.lineSpacing()), caption);
+        QCOMPARE(wrappedCaption("Link", font, width, twoLines), QString("Link"));
+        QCOMPARE(wrappedCaption(caption, font, 0, twoLines), caption);
+
+        // Drawn so: a lone line would sit in the middle, two lines reach the top quarter.
+        norvel::host::qt::WholeAreaRadioButton option(caption);
+        option.setGeometry(0, 0, width + 40, 2 * metrics.lineSpacing() + 8);
+        QImage drawn = option.grab().toImage();
+        bool inkAtTop = false;
+        for (int y = 0; y < drawn.height() / 4; ++y)
+            for (int x = drawn.width() / 3; x < drawn.width(); ++x)
+                inkAtTop = inkAtTop || qGray(drawn.pixel(x, y)) < 128;
+        QVERIFY(inkAtTop);
     }
 
     void titleCaptionsAndStatesAreTheModels() {
