@@ -4,8 +4,11 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTextTable>
 #include <QUrl>
+
+#include <algorithm>
 
 #include "common/conversions.h"
 #include "host/qt/page/page_text.h"
@@ -22,7 +25,8 @@ QString attributeValue(const WebbotBlock& block, std::string_view name) {
 
 QString pieceHtml(std::string_view html, const PageSegment& segment,
                   const std::vector<WebbotBlock>& blocks, size_t& nextBlock) {
-    QString out;
+    // In a body, so that the page's body style (its font) reaches the piece.
+    QString out = QStringLiteral("<body>");
     size_t pos = segment.begin;
     while (nextBlock < blocks.size() && blocks[nextBlock].begin < pos)
         ++nextBlock;
@@ -34,7 +38,16 @@ QString pieceHtml(std::string_view html, const PageSegment& segment,
         ++nextBlock;
     }
     out += PageText(html.substr(pos, segment.end - pos)).text();
-    return out;
+    return out + QStringLiteral("</body>");
+}
+
+// Qt merges a piece's first paragraph into the paragraph it is inserted in, which keeps its
+// own format, so the margins and alignment the page gives that paragraph would be lost. Laid
+// into an empty document, a piece keeps them: its first paragraph's format is read there.
+QTextBlockFormat firstParagraphFormat(const QTextDocumentFragment& piece, QTextDocument& scratch) {
+    scratch.clear();
+    QTextCursor(&scratch).insertFragment(piece);
+    return scratch.begin().blockFormat();
 }
 
 void squeeze(const QTextBlock& block) {
@@ -91,6 +104,8 @@ std::vector<PiecePlace> buildNormalPage(QTextDocument& target, std::string_view 
     std::vector<PiecePlace> places;
     places.reserve(segments.size());
     QTextCursor cursor(&target);
+    QTextDocument scratch;
+    scratch.setUndoRedoEnabled(false);
     // One edit for the whole page: Qt rescans the document's frames after each edit, which
     // would make a page of many tables quadratic.
     cursor.beginEditBlock();
@@ -108,13 +123,21 @@ std::vector<PiecePlace> buildNormalPage(QTextDocument& target, std::string_view 
             }
         }
         const int first = cursor.position();
-        cursor.insertHtml(piece);
-        places.push_back({first, cursor.position()});
-        // A piece that starts with a table leaves its paragraph empty above the table: it
-        // only marks the piece's place, so it takes no room.
+        // The target lends the fragment its style sheet and pictures.
+        const QTextDocumentFragment fragment = QTextDocumentFragment::fromHtml(piece, &target);
+        cursor.insertFragment(fragment);
         QTextBlock start = target.findBlock(first);
-        if (start.length() == 1)
-            squeeze(start);
+        QTextCursor(start).setBlockFormat(firstParagraphFormat(fragment, scratch));
+        // A piece that starts with a list or a table leaves its paragraph empty above it.
+        // Above a list it goes. Above a table Qt needs one: it only marks the piece's place,
+        // so it takes no room.
+        if (start.length() == 1) {
+            if (start.next().isValid() && QTextCursor(start.next()).currentTable() == nullptr)
+                QTextCursor(start).deleteChar();
+            else
+                squeeze(start);
+        }
+        places.push_back({first, cursor.position()});
     }
     cursor.endEditBlock();
     return places;

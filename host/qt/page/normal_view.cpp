@@ -42,7 +42,10 @@ void NormalView::showPage(HostDocument& document, const std::filesystem::path& p
     auto* page = new QTextDocument(this);
     page->setUndoRedoEnabled(false);  // built once and thrown away: nothing to undo
     page->setBaseUrl(QUrl::fromLocalFile(folder + QLatin1Char('/')));
-    page->setDefaultStyleSheet(pageStyleSheet(document));
+    // Each piece is read as a body of its own (so that the body's font reaches it): the body's
+    // top and bottom margins would come between every two pieces.
+    page->setDefaultStyleSheet(pageStyleSheet(document) +
+                               QStringLiteral("\nbody { margin-top: 0; margin-bottom: 0 }\n"));
     places_ = buildNormalPage(*page, html, segments_, blocks);
 
     const int scroll = verticalScrollBar()->value();

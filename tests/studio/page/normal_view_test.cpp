@@ -1,6 +1,7 @@
 // The Normal view on real pages: blocks shown by their PREVIEW, clicks placing the document's
 // caret between pieces, pastes landing there, double-clicks asking for a block's edit, and the
 // page's own style and images.
+#include <QAbstractTextDocumentLayout>
 #include <QImage>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -15,6 +16,7 @@
 #include "host/markup/webbot_block.h"
 #include "host/qt/page/normal_page_builder.h"
 #include "host/qt/page/normal_view.h"
+#include "host/qt/page/preview_view.h"
 #include "tests/studio/page/page_view_fixture.h"
 
 namespace norvel::host::qt {
@@ -223,6 +225,53 @@ TEST_F(QtPageNormalView, RendersWithThePagesOwnStyleAndImages) {
     EXPECT_EQ(shown->find("Heading").charFormat().foreground().color(), QColor("#0000ff"));
     QVariant image = shown->resource(QTextDocument::ImageResource, QUrl("dot.png"));
     EXPECT_FALSE(image.isNull());  // found beside the page, not at the web's root
+}
+
+// Paragraph by paragraph the Normal view lays a page out as the Preview, which reads it
+// whole: alignment, margins, and the body's font. Where margins meet, the larger one is the
+// space between, as in a browser.
+TEST_F(QtPageNormalView, LaysParagraphsOutAsThePreviewDoes) {
+    auto window =
+        openPage("index.htm",
+                 htmlPage("<h1 align=\"center\">Centred title</h1>\r\n<p>First paragraph</p>\r\n"
+                          "<div align=\"right\">Right block</div>\r\n<h3>Small heading</h3>\r\n"
+                          "<ul><li>Listed item</li></ul>\r\n<p>Last paragraph</p>\r\n"
+                          "<p style=\"margin-top: 40px\">Far paragraph</p>",
+                          "<style>\r\nbody { font-family: serif; margin: 2em }\r\n</style>\r\n"));
+    auto view = showWindow(window);
+    QTextDocument* shown = view->normalView()->document();
+    view->setViewMode(common::editor::kViewPreview);
+    QTextDocument* whole = view->previewView()->document();
+    whole->setTextWidth(shown->textWidth());
+
+    auto lineTop = [](const QTextBlock& block) {
+        return block.document()->documentLayout()->blockBoundingRect(block).top() +
+               block.layout()->lineAt(0).y();
+    };
+    auto blockOf = [](QTextDocument* document, const QString& text) {
+        return document->find(text).block();
+    };
+    int compared = 0;
+    for (QTextBlock expected = whole->begin(); expected.isValid(); expected = expected.next()) {
+        const QString text = expected.text().trimmed();
+        if (text.isEmpty() || text == "Far paragraph")
+            continue;
+        SCOPED_TRACE(text.toStdString());
+        QTextBlock block = blockOf(shown, text);
+        ASSERT_TRUE(block.isValid());
+        EXPECT_EQ(block.blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+                  expected.blockFormat().alignment() & Qt::AlignHorizontal_Mask);
+        EXPECT_NEAR(lineTop(block), lineTop(expected), 2.0);
+        EXPECT_EQ(shown->find(text).charFormat().fontFamilies(),
+                  QTextCursor(expected).charFormat().fontFamilies());
+        ++compared;
+    }
+    EXPECT_EQ(compared, 6);
+
+    QTextBlock last = blockOf(shown, "Last paragraph");
+    QTextBlock far = blockOf(shown, "Far paragraph");
+    ASSERT_TRUE(last.isValid() && far.isValid());
+    EXPECT_NEAR(lineTop(far) - (lineTop(last) + last.layout()->lineAt(0).height()), 40.0, 1.0);
 }
 
 TEST_F(QtPageNormalView, ARefreshKeepsThePlaceScrolledTo) {
