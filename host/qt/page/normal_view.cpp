@@ -21,6 +21,7 @@
 #include "host/markup/webbot_block.h"
 #include "host/qt/page/drawn_from.h"
 #include "host/qt/page/normal_page_builder.h"
+#include "host/qt/page/page_background.h"
 #include "host/qt/page/page_style.h"
 
 namespace norvel::host::qt {
@@ -35,7 +36,8 @@ void NormalView::showPage(HostDocument& document, const std::filesystem::path& p
     document_ = &document;
     const std::string& html = document.page().html();
     std::vector<WebbotBlock> blocks = findWebbotBlocks(html);
-    segments_ = pageSegments(html, findPageSkeleton(html), blocks);
+    const PageSkeleton skeleton = findPageSkeleton(html);
+    segments_ = pageSegments(html, skeleton, blocks);
 
     QString folder = QString::fromStdString(pageFolder.string());
     setSearchPaths({folder});
@@ -47,6 +49,9 @@ void NormalView::showPage(HostDocument& document, const std::filesystem::path& p
     page->setDefaultStyleSheet(pageStyleSheet(document) +
                                QStringLiteral("\nbody { margin-top: 0; margin-bottom: 0 }\n"));
     places_ = buildNormalPage(*page, html, segments_, blocks);
+    QTextFrameFormat frame = page->rootFrame()->frameFormat();
+    frame.merge(pageBackground(html, skeleton, page->defaultStyleSheet(), page->baseUrl()));
+    page->rootFrame()->setFrameFormat(frame);
 
     const int scroll = verticalScrollBar()->value();
     // The editor deletes only the document it made itself; the pages made here are ours.

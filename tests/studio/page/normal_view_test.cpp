@@ -274,6 +274,46 @@ TEST_F(QtPageNormalView, LaysParagraphsOutAsThePreviewDoes) {
     EXPECT_NEAR(lineTop(far) - (lineTop(last) + last.layout()->lineAt(0).height()), 40.0, 1.0);
 }
 
+// Old pages colour themselves in the BODY tag, newer ones in their style; the Normal view
+// reads the body piece by piece, and must still paint the page's background.
+TEST_F(QtPageNormalView, PaintsTheBackgroundTheBodyTagOrStyleGives) {
+    struct Case {
+        std::string bodyTag, head;
+        QColor expected;
+    };
+    const std::vector<Case> cases = {
+        {"<BODY BGCOLOR=\"#ffffcc\" text=\"#000080\">", "", QColor("#ffffcc")},
+        {"<body>", "<style>\r\nbody { background-color: #ccffcc }\r\n</style>\r\n",
+         QColor("#ccffcc")},
+        {"<body>", "", QColor()},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bodyTag + c.head);
+        auto window =
+            openPage("page" + std::to_string(++n) + ".htm",
+                     "<html><head>" + c.head + "</head>" + c.bodyTag + "<p>Text</p></body></html>");
+        auto view = showWindow(window);
+        const QBrush brush =
+            view->normalView()->document()->rootFrame()->frameFormat().background();
+        if (!c.expected.isValid()) {
+            EXPECT_EQ(brush.style(), Qt::NoBrush);
+            continue;
+        }
+        EXPECT_EQ(brush.color(), c.expected);
+        QImage shown = view->normalView()->viewport()->grab().toImage();
+        EXPECT_EQ(QColor(shown.pixel(shown.width() - 5, shown.height() - 5)), c.expected);
+    }
+    QImage tile(4, 4, QImage::Format_RGB32);
+    tile.fill(QColor("#336699"));
+    ASSERT_TRUE(tile.save(QString::fromStdString(webFile("tile.png").string())));
+    auto tiled =
+        openPage("tiled.htm", "<html><body background=\"tile.png\"><p>T</p></body></html>");
+    auto view = showWindow(tiled);
+    QImage shown = view->normalView()->viewport()->grab().toImage();
+    EXPECT_EQ(QColor(shown.pixel(shown.width() - 5, shown.height() - 5)), QColor("#336699"));
+}
+
 TEST_F(QtPageNormalView, ARefreshKeepsThePlaceScrolledTo) {
     std::string body;
     for (int i = 0; i < 4000; ++i)
