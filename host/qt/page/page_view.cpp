@@ -41,6 +41,14 @@ PageView::PageView(std::shared_ptr<HostPageWindow> window, QWidget* parent)
     refresh();
 }
 
+// The views outlive this object's members: QWidget destroys them last, and closing them can
+// still draw (a picture read as focus leaves).
+PageView::~PageView() {
+    normal_->disconnect(this);
+    source_->disconnect(this);
+    preview_->disconnect(this);
+}
+
 std::filesystem::path PageView::pageFolder() const {
     if (auto file = window_->File())
         return file->LocalPath().parent_path();

@@ -30,6 +30,7 @@ class PageView : public QWidget {
   public:
     // Shows the window's page in the window's view mode.
     explicit PageView(std::shared_ptr<HostPageWindow> window, QWidget* parent = nullptr);
+    ~PageView() override;
 
     HostPageWindow& pageWindow() { return *window_; }
     int viewMode() const { return mode_; }

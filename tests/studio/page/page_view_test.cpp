@@ -6,7 +6,9 @@
 #include <QStackedWidget>
 #include <QTextDocument>
 
+#include <algorithm>
 #include <functional>
+#include <random>
 
 #include "common/atomic_file.h"
 #include "common/error.h"
@@ -213,6 +215,84 @@ TEST_F(QtPageView, EveryCorpusPageOpensInEveryView) {
         EXPECT_EQ(window->document().DocumentHTML(), "A" + corpus.bytes + "Z");
         window->Close(false);
     }
+}
+
+// Broken pages the editor opens all the same (cut short, pieces lost or doubled, stray tags,
+// block comments and odd bytes dropped in) never bring a view down, and viewing them changes
+// no byte.
+TEST_F(QtPageView, MangledCorpusPagesOpenInEveryViewAndStayAsTheyWere) {
+    const std::vector<std::string> strays = {
+        "<table>",
+        "</td>",
+        "<tr><td>",
+        "</table>",
+        "<body bgcolor=\"#ffcc00\">",
+        "</body>",
+        "</html>",
+        "<p",
+        "&#",
+        "&#x110000;",
+        "<script>",
+        "</script>",
+        "<!--",
+        "-->",
+        "<![CDATA[",
+        "<?php echo 1; ?>",
+        std::string(1, '\0'),
+        "\xff\xfe",
+        "\xe2\x82",
+        "<!--webbot bot=\"norvelfpbot\" PREVIEW=\"<b>x\" startspan -->",
+        "<!--webbot bot=\"norvelfpbot\" endspan -->",
+        "<ul><li>",
+        "<img src=\"missing.png\">"};
+    std::mt19937 random(20261208);
+    auto below = [&](size_t bound) {
+        return bound == 0 ? size_t{0} : std::uniform_int_distribution<size_t>(0, bound - 1)(random);
+    };
+    const std::vector<tests::CorpusPage> pages = tests::corpusPages();
+    ASSERT_GE(pages.size(), 30u);
+    int opened = 0;
+    for (const auto& corpus : pages) {
+        for (int variant = 0; variant < 4; ++variant) {
+            std::string bytes = corpus.bytes;
+            for (int change = 0; change < 3; ++change) {
+                const size_t at = below(bytes.size() + 1);
+                const size_t length = std::min(below(200), bytes.size() - at);
+                switch (below(4)) {
+                    case 0:
+                        bytes.resize(at);
+                        break;
+                    case 1:
+                        bytes.erase(at, length);
+                        break;
+                    case 2:
+                        bytes.insert(at, bytes.substr(at, length));
+                        break;
+                    default:
+                        bytes.insert(at, strays[below(strays.size())]);
+                        break;
+                }
+            }
+            SCOPED_TRACE(corpus.name + " variant " + std::to_string(variant));
+            auto window = openPage("mangled/" + corpus.name, bytes);
+            auto view = showWindow(window);
+            NormalView* normal = view->normalView();
+            EXPECT_EQ(normal->segments(), pageSegments(bytes));
+            for (QPoint point : {QPoint(30, 20), QPoint(200, 300), QPoint(5, 590)}) {
+                QTest::mouseClick(normal->viewport(), Qt::LeftButton, {}, point);
+                QTest::mouseDClick(normal->viewport(), Qt::LeftButton, {}, point);
+            }
+            QTest::keyClick(normal, Qt::Key_Down);
+            QTest::keyClick(normal, Qt::Key_Up);
+            view->setViewMode(kViewHtml);
+            EXPECT_EQ(view->sourceView()->toPlainText(), PageText(bytes).text());
+            view->setViewMode(kViewPreview);
+            EXPECT_EQ(window->document().DocumentHTML(), bytes);
+            window->Close(false);
+            ++opened;
+        }
+    }
+    EXPECT_EQ(opened, 4 * static_cast<int>(pages.size()));
 }
 
 }  // namespace
