@@ -8,7 +8,7 @@
 #include <QTextTable>
 #include <QUrl>
 
-#include <algorithm>
+#include <unordered_map>
 
 #include "common/conversions.h"
 #include "host/qt/page/page_text.h"
@@ -41,14 +41,53 @@ QString pieceHtml(std::string_view html, const PageSegment& segment,
     return out + QStringLiteral("</body>");
 }
 
+// The start tags a piece opens with, e.g. "<div class=x><p>": they alone give its first
+// paragraph its format. Empty when the piece opens with anything else or they run long.
+QStringView leadingStartTags(const QString& piece) {
+    constexpr qsizetype kLongest = 512;
+    qsizetype at = piece.startsWith(QLatin1String("<body>")) ? 6 : 0;
+    const qsizetype begin = at;
+    qsizetype end = at;
+    for (;;) {
+        while (at < piece.size() && piece[at].isSpace())
+            ++at;
+        if (at + 1 >= piece.size() || piece[at] != QLatin1Char('<') || !piece[at + 1].isLetter())
+            break;
+        const qsizetype close = piece.indexOf(QLatin1Char('>'), at);
+        if (close < 0 || close - begin > kLongest)
+            return {};
+        at = end = close + 1;
+    }
+    return QStringView(piece).mid(begin, end - begin);
+}
+
 // Qt merges a piece's first paragraph into the paragraph it is inserted in, which keeps its
 // own format, so the margins and alignment the page gives that paragraph would be lost. Laid
-// into an empty document, a piece keeps them: its first paragraph's format is read there.
-QTextBlockFormat firstParagraphFormat(const QTextDocumentFragment& piece, QTextDocument& scratch) {
-    scratch.clear();
-    QTextCursor(&scratch).insertFragment(piece);
-    return scratch.begin().blockFormat();
-}
+// into an empty document, a piece keeps them: its first paragraph's format is read there,
+// once for each run of opening tags (most pieces open as many before them did).
+class FirstParagraphFormats {
+  public:
+    FirstParagraphFormats() { scratch_.setUndoRedoEnabled(false); }
+
+    QTextBlockFormat of(const QString& piece, const QTextDocumentFragment& fragment) {
+        const QStringView tags = leadingStartTags(piece);
+        if (!tags.isEmpty()) {
+            auto known = formats_.find(tags.toString());
+            if (known != formats_.end())
+                return known->second;
+        }
+        scratch_.clear();
+        QTextCursor(&scratch_).insertFragment(fragment);
+        QTextBlockFormat format = scratch_.begin().blockFormat();
+        if (!tags.isEmpty())
+            formats_.emplace(tags.toString(), format);
+        return format;
+    }
+
+  private:
+    QTextDocument scratch_;
+    std::unordered_map<QString, QTextBlockFormat> formats_;
+};
 
 void squeeze(const QTextBlock& block) {
     QTextCursor cursor(block);
@@ -104,8 +143,7 @@ std::vector<PiecePlace> buildNormalPage(QTextDocument& target, std::string_view 
     std::vector<PiecePlace> places;
     places.reserve(segments.size());
     QTextCursor cursor(&target);
-    QTextDocument scratch;
-    scratch.setUndoRedoEnabled(false);
+    FirstParagraphFormats firstFormats;
     // One edit for the whole page: Qt rescans the document's frames after each edit, which
     // would make a page of many tables quadratic.
     cursor.beginEditBlock();
@@ -127,7 +165,7 @@ std::vector<PiecePlace> buildNormalPage(QTextDocument& target, std::string_view 
         const QTextDocumentFragment fragment = QTextDocumentFragment::fromHtml(piece, &target);
         cursor.insertFragment(fragment);
         QTextBlock start = target.findBlock(first);
-        QTextCursor(start).setBlockFormat(firstParagraphFormat(fragment, scratch));
+        QTextCursor(start).setBlockFormat(firstFormats.of(piece, fragment));
         // A piece that starts with a list or a table leaves its paragraph empty above it.
         // Above a list it goes. Above a table Qt needs one: it only marks the piece's place,
         // so it takes no room.
