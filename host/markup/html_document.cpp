@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "host/markup/html_characters.h"
 #include "host/markup/inner_text.h"
 #include "host/markup/markup_scanner.h"
 #include "host/markup/markup_tag.h"
@@ -50,6 +51,29 @@ void HtmlDocument::setHeadInnerHtml(std::string_view html) {
 std::string HtmlDocument::bodyInnerHtml() {
     const PageSkeleton& s = skeleton();
     return bytes_.substr(s.bodyInnerBegin, s.bodyInnerEnd - s.bodyInnerBegin);
+}
+
+std::string_view HtmlDocument::bodyStartTag() {
+    const PageSkeleton& s = skeleton();
+    if (!s.bodyWritten)
+        return {};
+    // The tag ends where the content begins: back from there to the "<body" whose tag ends
+    // there (an attribute value may hold another "<body").
+    constexpr std::string_view kName = "body";
+    const std::string_view html = bytes_;
+    for (size_t at = s.bodyInnerBegin; at-- > 0;) {
+        if (html[at] != '<' || s.bodyInnerBegin - at < kName.size() + 2)
+            continue;
+        bool named = true;
+        for (size_t i = 0; i < kName.size() && named; ++i)
+            named = asciiLower(html[at + 1 + i]) == kName[i];
+        const size_t afterName = at + 1 + kName.size();
+        const char after = html[afterName];
+        if (named && (isHtmlSpace(after) || after == '>' || after == '/') &&
+            findTagEnd(html, afterName) == s.bodyInnerBegin)
+            return html.substr(at, s.bodyInnerBegin - at);
+    }
+    return {};
 }
 
 void HtmlDocument::setBodyInnerHtml(std::string_view html) {

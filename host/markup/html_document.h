@@ -28,6 +28,8 @@ class HtmlDocument {
     void setHeadInnerHtml(std::string_view html);
     // The body's content; the same for a page without a written <body>.
     std::string bodyInnerHtml();
+    // The written <body ...> tag as it stands in the page; empty when the page has none.
+    std::string_view bodyStartTag();
     void setBodyInnerHtml(std::string_view html);
     // The body's text: tags dropped, character references decoded, line breaks as written
     // (CR LF stays CR LF), <br> as a line break, script and style content left out.

@@ -111,6 +111,17 @@ TEST(MarkupDocument, ADataFileReadsBackLineByLine) {
     EXPECT_EQ(latin.bodyInnerText(), "Caf\xE9 & cr\xE8me||2\r\n\x93x\x94||1\r\n");
 }
 
+TEST(MarkupDocument, BodyStartTagIsTheWrittenOneAsItStands) {
+    HtmlDocument written(
+        "<html><head><title>a<body></title></head>\r\n"
+        "<BODY bgcolor=\"#ffffcc\" onload=\"x('<body>')\">\r\n<p>x</p></BODY>");
+    EXPECT_EQ(written.bodyStartTag(), "<BODY bgcolor=\"#ffffcc\" onload=\"x('<body>')\">");
+    HtmlDocument implied("<p>no body tag</p>");
+    EXPECT_EQ(implied.bodyStartTag(), "");
+    HtmlDocument bodyless("<html><bodyx><p>x</p></html>");
+    EXPECT_EQ(bodyless.bodyStartTag(), "");
+}
+
 TEST(MarkupDocument, StyleSourcesListStyleElementsAndStyleSheetLinks) {
     std::string html = tests::corpusPage("style_links.htm").bytes;
     HtmlDocument page(html);

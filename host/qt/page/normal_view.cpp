@@ -23,6 +23,7 @@
 #include "host/qt/page/normal_page_builder.h"
 #include "host/qt/page/page_background.h"
 #include "host/qt/page/page_style.h"
+#include "host/qt/page/page_text.h"
 
 namespace norvel::host::qt {
 
@@ -36,8 +37,7 @@ void NormalView::showPage(HostDocument& document, const std::filesystem::path& p
     document_ = &document;
     const std::string& html = document.page().html();
     std::vector<WebbotBlock> blocks = findWebbotBlocks(html);
-    const PageSkeleton skeleton = findPageSkeleton(html);
-    segments_ = pageSegments(html, skeleton, blocks);
+    segments_ = pageSegments(html, findPageSkeleton(html), blocks);
 
     QString folder = QString::fromStdString(pageFolder.string());
     setSearchPaths({folder});
@@ -49,9 +49,14 @@ void NormalView::showPage(HostDocument& document, const std::filesystem::path& p
     page->setDefaultStyleSheet(pageStyleSheet(document) +
                                QStringLiteral("\nbody { margin-top: 0; margin-bottom: 0 }\n"));
     places_ = buildNormalPage(*page, html, segments_, blocks);
+    const PageBackground background =
+        pageBackground(PageText(document.page().bodyStartTag()).text(), page->defaultStyleSheet(),
+                       page->baseUrl());
     QTextFrameFormat frame = page->rootFrame()->frameFormat();
-    frame.merge(pageBackground(html, skeleton, page->defaultStyleSheet(), page->baseUrl()));
+    frame.merge(background.format);
     page->rootFrame()->setFrameFormat(frame);
+    for (const QString& file : background.filesRead)
+        emit fileRead(file);
 
     const int scroll = verticalScrollBar()->value();
     // The editor deletes only the document it made itself; the pages made here are ours.

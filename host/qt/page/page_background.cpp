@@ -3,46 +3,37 @@
 #include <QTextDocument>
 #include <QTextFrame>
 
-#include "host/markup/html_characters.h"
-#include "host/qt/page/page_text.h"
-
 namespace norvel::host::qt {
 namespace {
 
-// Where the written <body ...> tag that ends at `tagEnd` starts; npos when none is found.
-size_t bodyTagStart(std::string_view html, size_t tagEnd) {
-    constexpr std::string_view kBody = "body";
-    for (size_t at = tagEnd; at-- > 0;) {
-        if (html[at] != '<' || tagEnd - at < kBody.size() + 1)
-            continue;
-        bool body = true;
-        for (size_t i = 0; i < kBody.size() && body; ++i)
-            body = asciiLower(html[at + 1 + i]) == kBody[i];
-        const char after = html[at + 1 + kBody.size()];
-        if (body && (isHtmlSpace(after) || after == '>' || after == '/'))
-            return at;
+// A page of nothing but the body tag, noting the local files Qt reads for it.
+class BodyProbe : public QTextDocument {
+  public:
+    QStringList filesRead;
+
+  protected:
+    QVariant loadResource(int type, const QUrl& name) override {
+        const QUrl file = baseUrl().resolved(name);
+        if (file.isLocalFile())
+            filesRead << file.toLocalFile();
+        return QTextDocument::loadResource(type, name);
     }
-    return std::string_view::npos;
-}
+};
 
 }  // namespace
 
-QTextFrameFormat pageBackground(std::string_view html, const PageSkeleton& skeleton,
-                                const QString& styleSheet, const QUrl& baseUrl) {
-    QString bodyTag = QStringLiteral("<body>");
-    if (skeleton.bodyWritten) {
-        size_t start = bodyTagStart(html, skeleton.bodyInnerBegin);
-        if (start != std::string_view::npos)
-            bodyTag = PageText(html.substr(start, skeleton.bodyInnerBegin - start)).text();
-    }
-    QTextDocument probe;
+PageBackground pageBackground(const QString& bodyTag, const QString& styleSheet,
+                              const QUrl& baseUrl) {
+    BodyProbe probe;
     probe.setBaseUrl(baseUrl);
     probe.setDefaultStyleSheet(styleSheet);
-    probe.setHtml(bodyTag + QStringLiteral("</body>"));
+    probe.setHtml((bodyTag.isEmpty() ? QStringLiteral("<body>") : bodyTag) +
+                  QStringLiteral("</body>"));
     const QTextFrameFormat read = probe.rootFrame()->frameFormat();
-    QTextFrameFormat background;
+    PageBackground background;
     if (read.hasProperty(QTextFormat::BackgroundBrush))
-        background.setBackground(read.background());
+        background.format.setBackground(read.background());
+    background.filesRead = probe.filesRead;
     return background;
 }
 

@@ -4,18 +4,23 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QTextFrameFormat>
 #include <QUrl>
 
-#include <string_view>
-
-#include "host/markup/page_skeleton.h"
-
 namespace norvel::host::qt {
 
-// A frame format holding only the background the page gives its body (none when it gives
-// none), to merge into the root frame's. A background picture is read relative to `baseUrl`.
-QTextFrameFormat pageBackground(std::string_view html, const PageSkeleton& skeleton,
-                                const QString& styleSheet, const QUrl& baseUrl);
+struct PageBackground {
+    // Only the background the page gives its body (none when it gives none), to merge into
+    // the root frame's format.
+    QTextFrameFormat format;
+    // The local files read for it (a background picture).
+    QStringList filesRead;
+};
+
+// `bodyTag` is the page's written BODY tag, empty when it has none; a background picture is
+// read relative to `baseUrl`.
+PageBackground pageBackground(const QString& bodyTag, const QString& styleSheet,
+                              const QUrl& baseUrl);
 
 }  // namespace norvel::host::qt

@@ -1,6 +1,7 @@
-// The style a page gives itself, as one style sheet for Qt's rich text: the text of its STYLE
-// elements and of the style sheets it links from the web, in page order (later rules win, as
-// in a browser). Qt reads a subset of CSS and skips the rest.
+// The style a page gives itself, as one style sheet for Qt's rich text: the colours of its BODY
+// tag (text, link), then the text of its STYLE elements and of the style sheets it links from
+// the web, in page order (later rules win, as in a browser). Qt reads a subset of CSS and
+// skips the rest.
 #pragma once
 
 #include <QString>

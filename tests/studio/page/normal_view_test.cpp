@@ -274,35 +274,48 @@ TEST_F(QtPageNormalView, LaysParagraphsOutAsThePreviewDoes) {
     EXPECT_NEAR(lineTop(far) - (lineTop(last) + last.layout()->lineAt(0).height()), 40.0, 1.0);
 }
 
-// Old pages colour themselves in the BODY tag, newer ones in their style; the Normal view
-// reads the body piece by piece, and must still paint the page's background.
-TEST_F(QtPageNormalView, PaintsTheBackgroundTheBodyTagOrStyleGives) {
+// Old pages colour themselves in the BODY tag, newer ones in their style (which wins); the
+// Normal view reads the body piece by piece, and must still paint the page's colours, as the
+// Preview does.
+TEST_F(QtPageNormalView, TakesThePagesColoursFromItsBodyTagAndStyle) {
     struct Case {
         std::string bodyTag, head;
-        QColor expected;
+        QColor background, text;
     };
     const std::vector<Case> cases = {
-        {"<BODY BGCOLOR=\"#ffffcc\" text=\"#000080\">", "", QColor("#ffffcc")},
-        {"<body>", "<style>\r\nbody { background-color: #ccffcc }\r\n</style>\r\n",
-         QColor("#ccffcc")},
-        {"<body>", "", QColor()},
+        {"<BODY BGCOLOR=\"#ffffcc\" text=\"000080\" link=\"#008000\">", "", QColor("#ffffcc"),
+         QColor("#000080")},
+        {"<body text=\"navy\">",
+         "<style>\r\nbody { background-color: #ccffcc; color: #800000 }\r\n</style>\r\n",
+         QColor("#ccffcc"), QColor("#800000")},
+        {"<body text=\"red;background:blue\">", "", QColor(), QColor()},
     };
     int n = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.bodyTag + c.head);
-        auto window =
-            openPage("page" + std::to_string(++n) + ".htm",
-                     "<html><head>" + c.head + "</head>" + c.bodyTag + "<p>Text</p></body></html>");
+        auto window = openPage("page" + std::to_string(++n) + ".htm",
+                               "<html><head>" + c.head + "</head>" + c.bodyTag +
+                                   "<p>Text <a href=\"x.htm\">link</a></p></body></html>");
         auto view = showWindow(window);
-        const QBrush brush =
-            view->normalView()->document()->rootFrame()->frameFormat().background();
-        if (!c.expected.isValid()) {
+        QTextDocument* shown = view->normalView()->document();
+        const QBrush brush = shown->rootFrame()->frameFormat().background();
+        const QColor text = shown->find("Text").charFormat().foreground().color();
+        view->setViewMode(common::editor::kViewPreview);
+        EXPECT_EQ(text,
+                  view->previewView()->document()->find("Text").charFormat().foreground().color());
+        view->setViewMode(common::editor::kViewNormal);
+        shown = view->normalView()->document();  // drawn afresh
+        if (c.text.isValid())
+            EXPECT_EQ(text, c.text);
+        if (!c.background.isValid()) {
             EXPECT_EQ(brush.style(), Qt::NoBrush);
             continue;
         }
-        EXPECT_EQ(brush.color(), c.expected);
-        QImage shown = view->normalView()->viewport()->grab().toImage();
-        EXPECT_EQ(QColor(shown.pixel(shown.width() - 5, shown.height() - 5)), c.expected);
+        EXPECT_EQ(brush.color(), c.background);
+        QImage painted = view->normalView()->viewport()->grab().toImage();
+        EXPECT_EQ(QColor(painted.pixel(painted.width() - 5, painted.height() - 5)), c.background);
+        if (n == 1)
+            EXPECT_EQ(shown->find("link").charFormat().foreground().color(), QColor("#008000"));
     }
     QImage tile(4, 4, QImage::Format_RGB32);
     tile.fill(QColor("#336699"));
@@ -312,6 +325,11 @@ TEST_F(QtPageNormalView, PaintsTheBackgroundTheBodyTagOrStyleGives) {
     auto view = showWindow(tiled);
     QImage shown = view->normalView()->viewport()->grab().toImage();
     EXPECT_EQ(QColor(shown.pixel(shown.width() - 5, shown.height() - 5)), QColor("#336699"));
+    tile.fill(QColor("#993366"));  // a new picture under the same name shows at the next refresh
+    ASSERT_TRUE(tile.save(QString::fromStdString(webFile("tile.png").string())));
+    view->refresh();
+    shown = view->normalView()->viewport()->grab().toImage();
+    EXPECT_EQ(QColor(shown.pixel(shown.width() - 5, shown.height() - 5)), QColor("#993366"));
 }
 
 TEST_F(QtPageNormalView, ARefreshKeepsThePlaceScrolledTo) {
