@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "host/markup/html_characters.h"
 #include "host/markup/inner_text.h"
 #include "host/markup/markup_scanner.h"
 #include "host/markup/markup_tag.h"
@@ -55,25 +54,7 @@ std::string HtmlDocument::bodyInnerHtml() {
 
 std::string_view HtmlDocument::bodyStartTag() {
     const PageSkeleton& s = skeleton();
-    if (!s.bodyWritten)
-        return {};
-    // The tag ends where the content begins: back from there to the "<body" whose tag ends
-    // there (an attribute value may hold another "<body").
-    constexpr std::string_view kName = "body";
-    const std::string_view html = bytes_;
-    for (size_t at = s.bodyInnerBegin; at-- > 0;) {
-        if (html[at] != '<' || s.bodyInnerBegin - at < kName.size() + 2)
-            continue;
-        bool named = true;
-        for (size_t i = 0; i < kName.size() && named; ++i)
-            named = asciiLower(html[at + 1 + i]) == kName[i];
-        const size_t afterName = at + 1 + kName.size();
-        const char after = html[afterName];
-        if (named && (isHtmlSpace(after) || after == '>' || after == '/') &&
-            findTagEnd(html, afterName) == s.bodyInnerBegin)
-            return html.substr(at, s.bodyInnerBegin - at);
-    }
-    return {};
+    return std::string_view(bytes_).substr(s.bodyTagBegin, s.bodyInnerBegin - s.bodyTagBegin);
 }
 
 void HtmlDocument::setBodyInnerHtml(std::string_view html) {

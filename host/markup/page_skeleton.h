@@ -23,6 +23,9 @@ struct PageSkeleton {
     bool bodyWritten = false;
     size_t bodyInnerBegin = 0;
     size_t bodyInnerEnd = 0;
+    // Where the written <body ...> tag starts (it ends at `bodyInnerBegin`); equal to
+    // `bodyInnerBegin` when the body is not written.
+    size_t bodyTagBegin = 0;
     // True when the fast scan decided (no tree was built).
     bool fromScan = false;
 

@@ -86,6 +86,7 @@ class SkeletonScan {
         skeleton.headInnerEnd = headInnerEnd_;
         skeleton.bodyInnerBegin = bodyInnerBegin_;
         skeleton.bodyInnerEnd = bodyInnerEnd_;
+        skeleton.bodyTagBegin = bodyTagBegin_;
         return true;
     }
 
@@ -117,6 +118,7 @@ class SkeletonScan {
                     return true;
                 if (token.kind != Kind::StartTag || token.name != "body")
                     return false;
+                bodyTagBegin_ = token.begin;
                 bodyInnerBegin_ = token.end;
                 phase_ = Phase::InBody;
                 return true;
@@ -208,6 +210,7 @@ class SkeletonScan {
     bool headNoscriptOpen_ = false;
     std::vector<std::string> open_;  // open elements that would hide </body>
     size_t headInnerBegin_ = 0, headInnerEnd_ = 0, bodyInnerBegin_ = 0, bodyInnerEnd_ = 0;
+    size_t bodyTagBegin_ = 0;
 };
 
 }  // namespace

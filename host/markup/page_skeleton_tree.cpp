@@ -209,6 +209,7 @@ size_t impliedBodyPlace(std::string_view html, size_t afterHead) {
 // Where the content of an element with a written start tag lies: from the end of that tag to
 // the start of its end tag, or, with no end tag, to the end of what the tree put inside it.
 struct WrittenRange {
+    size_t tagBegin = 0;
     size_t innerBegin = 0;
     size_t innerEnd = 0;
     size_t afterElement = 0;  // one past the end tag, else the end of the content
@@ -220,6 +221,16 @@ WrittenRange writtenInnerRange(const GumboNode* node, const std::optional<Span>&
     WrittenRange range;
     range.innerBegin =
         std::min(html.size(), element.start_pos.offset + element.original_tag.length);
+    // Gumbo's tag may start with markup it ignored ("</>"): the tag itself is the start tag
+    // of this name that ends where the content begins.
+    const size_t from = std::min(range.innerBegin, size_t{element.start_pos.offset});
+    range.tagBegin = range.innerBegin;
+    MarkupScanner scanner(html.substr(from, range.innerBegin - from));
+    for (MarkupToken token; scanner.next(token);)
+        if (token.kind == MarkupToken::Kind::StartTag &&
+            token.name == gumbo_normalized_tagname(element.tag) &&
+            from + token.end == range.innerBegin)
+            range.tagBegin = from + token.begin;
     if (positions.hasEndTag(node)) {
         range.innerEnd =
             std::max(range.innerBegin,
@@ -267,12 +278,16 @@ PageSkeleton findPageSkeletonWithGumbo(std::string_view html) {
         skeleton.bodyWritten = true;
         skeleton.bodyInnerBegin = body.innerBegin;
         skeleton.bodyInnerEnd = body.innerEnd;
-    } else if (bodyContent) {
+        skeleton.bodyTagBegin = body.tagBegin;
+        return skeleton;
+    }
+    if (bodyContent) {
         skeleton.bodyInnerBegin = bodyContent->begin;
         skeleton.bodyInnerEnd = bodyContent->end;
     } else {
         skeleton.bodyInnerBegin = skeleton.bodyInnerEnd = impliedBodyPlace(html, afterHead);
     }
+    skeleton.bodyTagBegin = skeleton.bodyInnerBegin;
     return skeleton;
 }
 
