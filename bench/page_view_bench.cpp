@@ -58,7 +58,7 @@ void BM_NormalView(benchmark::State& state) {
     norvel::host::qt::NormalView view;
     view.resize(1000, 700);
     for (auto _ : state) {
-        view.showPage(document, "/tmp");
+        view.showPage(document, "/tmp", norvel::host::qt::pageStyleSheet(document));
         benchmark::DoNotOptimize(view.segments().size());
     }
     state.SetBytesProcessed(state.iterations() * state.range(0));
@@ -78,7 +78,7 @@ void BM_PreviewView(benchmark::State& state) {
     HostDocument& document = documentOfSize(static_cast<size_t>(state.range(0)));
     norvel::host::qt::PreviewView view;
     for (auto _ : state)
-        view.showPage(document, "/tmp");
+        view.showPage(document, "/tmp", norvel::host::qt::pageStyleSheet(document));
     state.SetBytesProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_PreviewView)->Arg(100 << 10)->Arg(1 << 20)->Unit(benchmark::kMillisecond);

@@ -1,19 +1,8 @@
 #include "host/qt/page/drawn_from.h"
 
-#include <QTextBrowser>
-#include <QUrl>
-
 #include <system_error>
 
 namespace norvel::host::qt {
-
-QString localResourceFile(const QTextBrowser& view, const QUrl& name) {
-    const QStringList folders = view.searchPaths();
-    QUrl base =
-        folders.isEmpty() ? QUrl() : QUrl::fromLocalFile(folders.first() + QLatin1Char('/'));
-    QUrl resolved = base.resolved(name);
-    return resolved.isLocalFile() ? resolved.toLocalFile() : QString();
-}
 
 void DrawnFrom::clear() {
     recorded_ = false;

@@ -11,14 +11,7 @@
 #include <map>
 #include <string>
 
-class QTextBrowser;
-class QUrl;
-
 namespace norvel::host::qt {
-
-// The local file a resource address in the page drawn by `view` names (a relative address
-// starts from the view's first search path, the page's folder); empty when it names none.
-QString localResourceFile(const QTextBrowser& view, const QUrl& name);
 
 class DrawnFrom {
   public:

@@ -19,34 +19,32 @@
 #include "host/editor/host_document.h"
 #include "host/markup/page_skeleton.h"
 #include "host/markup/webbot_block.h"
-#include "host/qt/page/drawn_from.h"
 #include "host/qt/page/normal_page_builder.h"
 #include "host/qt/page/page_background.h"
-#include "host/qt/page/page_style.h"
 #include "host/qt/page/page_text.h"
 
 namespace norvel::host::qt {
 
-NormalView::NormalView(QWidget* parent) : QTextBrowser(parent) {
-    setOpenLinks(false);  // a link in the page is something to edit, not to follow
-    setOpenExternalLinks(false);
+// A link in the page is something to edit, not to follow (PageBrowser follows none).
+NormalView::NormalView(QWidget* parent) : PageBrowser(parent) {
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void NormalView::showPage(HostDocument& document, const std::filesystem::path& pageFolder) {
+void NormalView::showPage(HostDocument& document, const std::filesystem::path& pageFolder,
+                          const QString& styleSheet) {
     document_ = &document;
     const std::string& html = document.page().html();
     std::vector<WebbotBlock> blocks = findWebbotBlocks(html);
     segments_ = pageSegments(html, findPageSkeleton(html), blocks);
 
-    QString folder = QString::fromStdString(pageFolder.string());
-    setSearchPaths({folder});
+    setPageFolder(pageFolder);
     auto* page = new QTextDocument(this);
     page->setUndoRedoEnabled(false);  // built once and thrown away: nothing to undo
-    page->setBaseUrl(QUrl::fromLocalFile(folder + QLatin1Char('/')));
+    page->setBaseUrl(
+        QUrl::fromLocalFile(QString::fromStdString(pageFolder.string()) + QLatin1Char('/')));
     // Each piece is read as a body of its own (so that the body's font reaches it): the body's
     // top and bottom margins would come between every two pieces.
-    page->setDefaultStyleSheet(pageStyleSheet(document) +
+    page->setDefaultStyleSheet(styleSheet +
                                QStringLiteral("\nbody { margin-top: 0; margin-bottom: 0 }\n"));
     places_ = buildNormalPage(*page, html, segments_, blocks);
     const PageBackground background =
@@ -303,11 +301,7 @@ QVariant NormalView::loadResource(int type, const QUrl& name) {
         marker.fill(Qt::transparent);
         return marker;
     }
-    QVariant resource = QTextBrowser::loadResource(type, name);
-    const QString file = localResourceFile(*this, name);
-    if (!file.isEmpty())
-        emit fileRead(file);
-    return resource;
+    return PageBrowser::loadResource(type, name);
 }
 
 }  // namespace norvel::host::qt

@@ -6,7 +6,7 @@
 // that is a block) asks for its edit.
 #pragma once
 
-#include <QTextBrowser>
+#include <QString>
 
 #include <cstddef>
 #include <filesystem>
@@ -14,6 +14,7 @@
 
 #include "host/markup/page_segments.h"
 #include "host/qt/page/normal_page_builder.h"
+#include "host/qt/page/page_browser.h"
 
 class QTextTable;
 
@@ -23,7 +24,7 @@ class HostDocument;
 
 namespace norvel::host::qt {
 
-class NormalView : public QTextBrowser {
+class NormalView : public PageBrowser {
     Q_OBJECT
 
   public:
@@ -31,8 +32,10 @@ class NormalView : public QTextBrowser {
 
     // Renders the page of `document` afresh (images and linked sheets relative to
     // `pageFolder`); the insertion point follows the document's caret. The document must
-    // outlive the view or the next showPage.
-    void showPage(HostDocument& document, const std::filesystem::path& pageFolder);
+    // outlive the view or the next showPage. `styleSheet` is the page's style
+    // (pageStyleSheet).
+    void showPage(HostDocument& document, const std::filesystem::path& pageFolder,
+                  const QString& styleSheet);
     // Moves the insertion point to the document's caret, the page being the one shown.
     void followCaret();
 
@@ -50,8 +53,6 @@ class NormalView : public QTextBrowser {
   signals:
     void blockDoubleClicked(int number);
     void insertionPointMoved();
-    // A local file (an image) was read to draw the page.
-    void fileRead(const QString& localPath);
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -36,8 +36,8 @@ PageView::PageView(std::shared_ptr<HostPageWindow> window, QWidget* parent)
         emit changed();
     });
     auto noteFile = [this](const QString& file) { drawn_.noteFile(file.toStdString()); };
-    connect(normal_, &NormalView::fileRead, this, noteFile);
-    connect(preview_, &PreviewView::fileRead, this, noteFile);
+    connect(normal_, &PageBrowser::fileRead, this, noteFile);
+    connect(preview_, &PageBrowser::fileRead, this, noteFile);
     refresh();
 }
 
@@ -83,11 +83,11 @@ void PageView::refresh() {
             stack_->setCurrentWidget(source_);
             break;
         case editor::kViewPreview:
-            preview_->showPage(document, pageFolder());
+            preview_->showPage(document, pageFolder(), style);
             stack_->setCurrentWidget(preview_);
             break;
         default:
-            normal_->showPage(document, pageFolder());
+            normal_->showPage(document, pageFolder(), style);
             stack_->setCurrentWidget(normal_);
             break;
     }

@@ -1,11 +1,13 @@
 // The Preview view: the whole page rendered read-only, as it is (webbot blocks show their
 // real content), with its folder as the search path so that its images and linked style
-// sheets load. Links are not followed: the view always shows its page.
+// sheets load.
 #pragma once
 
-#include <QTextBrowser>
+#include <QString>
 
 #include <filesystem>
+
+#include "host/qt/page/page_browser.h"
 
 namespace norvel::host {
 class HostDocument;
@@ -13,20 +15,15 @@ class HostDocument;
 
 namespace norvel::host::qt {
 
-class PreviewView : public QTextBrowser {
+class PreviewView : public PageBrowser {
     Q_OBJECT
 
   public:
-    explicit PreviewView(QWidget* parent = nullptr);
+    using PageBrowser::PageBrowser;
 
-    void showPage(HostDocument& document, const std::filesystem::path& pageFolder);
-
-  signals:
-    // A local file (an image or a style sheet) was read to draw the page.
-    void fileRead(const QString& localPath);
-
-  protected:
-    QVariant loadResource(int type, const QUrl& name) override;
+    // `styleSheet` is the page's style (pageStyleSheet).
+    void showPage(HostDocument& document, const std::filesystem::path& pageFolder,
+                  const QString& styleSheet);
 };
 
 }  // namespace norvel::host::qt
