@@ -2,14 +2,13 @@
 
 #include <cstdint>
 
+#include "host/markup/html_characters.h"
+
 namespace norvel::host {
 namespace {
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
-}
-bool isHexDigit(char c) {
-    return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 uint32_t digitValue(char c) {
     if (isDigit(c))
@@ -56,7 +55,7 @@ size_t readNumericReference(std::string_view text, uint32_t& code) {
     size_t pos = hex ? 3 : 2;
     size_t digitsBegin = pos;
     code = 0;
-    while (pos < text.size() && (hex ? isHexDigit(text[pos]) : isDigit(text[pos]))) {
+    while (pos < text.size() && (hex ? isAsciiHexDigit(text[pos]) : isDigit(text[pos]))) {
         // Saturates: any number past the last code point reads as an invalid one.
         code = code > 0x10FFFF ? code : code * (hex ? 16 : 10) + digitValue(text[pos]);
         ++pos;

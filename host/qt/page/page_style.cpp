@@ -4,7 +4,9 @@
 #include <string>
 
 #include "common/atomic_file.h"
+#include "common/conversions.h"
 #include "host/editor/host_document.h"
+#include "host/markup/html_characters.h"
 #include "host/markup/markup_tag.h"
 #include "host/qt/page/page_text.h"
 
@@ -20,26 +22,15 @@ bool allOf(std::string_view text, bool (*accepted)(char)) {
     return true;
 }
 
-bool isHexDigit(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-
-bool isLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
 // A colour attribute as CSS: "#rrggbb", "#rgb", "rrggbb" as old pages write it, or a colour
 // name. Anything else is left out, so that no attribute can write style of its own.
 std::string cssColor(std::string_view value) {
-    while (!value.empty() && value.front() == ' ')
-        value.remove_prefix(1);
-    while (!value.empty() && value.back() == ' ')
-        value.remove_suffix(1);
+    value = common::trimBlanks(value);
     if (!value.empty() && value.front() == '#')
         value.remove_prefix(1);
-    if ((value.size() == 6 || value.size() == 3) && allOf(value, isHexDigit))
+    if ((value.size() == 6 || value.size() == 3) && allOf(value, isAsciiHexDigit))
         return "#" + std::string(value);
-    if (allOf(value, isLetter))
+    if (allOf(value, isAsciiAlpha))
         return std::string(value);
     return {};
 }
