@@ -142,6 +142,10 @@ std::vector<PiecePlace> buildNormalPage(QTextDocument& target, std::string_view 
                                         const std::vector<WebbotBlock>& blocks) {
     std::vector<PiecePlace> places;
     places.reserve(segments.size());
+    // Each piece is read as a body of its own (so that the body's font reaches it): the body's
+    // top and bottom margins would come between every two pieces.
+    target.setDefaultStyleSheet(target.defaultStyleSheet() +
+                                QStringLiteral("\nbody { margin-top: 0; margin-bottom: 0 }\n"));
     QTextCursor cursor(&target);
     FirstParagraphFormats firstFormats;
     // One edit for the whole page: Qt rescans the document's frames after each edit, which

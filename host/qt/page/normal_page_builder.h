@@ -25,7 +25,8 @@ struct PiecePlace {
     int end = 0;
 };
 
-// Appends the pieces to `target` (which should be empty) and returns where each one went.
+// Appends the pieces to `target` (which should be empty, with the page's style as its default
+// style sheet) and returns where each one went.
 std::vector<PiecePlace> buildNormalPage(QTextDocument& target, std::string_view html,
                                         const std::vector<PageSegment>& segments,
                                         const std::vector<WebbotBlock>& blocks);

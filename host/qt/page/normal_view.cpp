@@ -42,10 +42,7 @@ void NormalView::showPage(HostDocument& document, const std::filesystem::path& p
     page->setUndoRedoEnabled(false);  // built once and thrown away: nothing to undo
     page->setBaseUrl(
         QUrl::fromLocalFile(QString::fromStdString(pageFolder.string()) + QLatin1Char('/')));
-    // Each piece is read as a body of its own (so that the body's font reaches it): the body's
-    // top and bottom margins would come between every two pieces.
-    page->setDefaultStyleSheet(styleSheet +
-                               QStringLiteral("\nbody { margin-top: 0; margin-bottom: 0 }\n"));
+    page->setDefaultStyleSheet(styleSheet);
     places_ = buildNormalPage(*page, html, segments_, blocks);
     const PageBackground background =
         pageBackground(PageText(document.page().bodyStartTag()).text(), page->defaultStyleSheet(),
