@@ -4,7 +4,7 @@
 #include <fstream>
 #include <system_error>
 
-#include "common/conversions.h"
+#include "common/ascii_text.h"
 #include "common/editor/help_engine.h"
 #include "common/ui.h"
 

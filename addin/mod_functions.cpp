@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "addin/addin_context.h"
+#include "common/ascii_text.h"
 #include "common/conversions.h"
 #include "common/editor/application.h"
 #include "common/editor/document.h"

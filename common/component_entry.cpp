@@ -1,6 +1,6 @@
 #include "common/component_entry.h"
 
-#include "common/conversions.h"
+#include "common/ascii_text.h"
 #include "common/error.h"
 
 namespace norvel::common {

@@ -31,9 +31,4 @@ bool toBoolean(std::string_view text);
 // Whole numbers in decimal; doubles in the shortest form that reads back the same.
 std::string formatNumber(double value);
 
-std::string toLowerAscii(std::string_view text);
-std::string toUpperAscii(std::string_view text);
-bool equalsIgnoreCase(std::string_view a, std::string_view b);
-std::string_view trimBlanks(std::string_view text);  // spaces only, as the old Trim did
-
 }  // namespace norvel::common

@@ -2,30 +2,10 @@
 
 #include <algorithm>
 
+#include "common/ascii_text.h"
+
 namespace norvel::common {
 namespace {
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-char asciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return asciiLower(x) == asciiLower(y);
-           });
-}
 
 std::string encodeValue(std::string_view value) {
     bool quoted =
@@ -111,7 +91,7 @@ bool hasLineBreak(std::string_view name) {
 
 void checkSectionName(std::string_view name) {
     if (name.empty() || hasLineBreak(name) || name.find(']') != std::string_view::npos ||
-        trimBlanks(name).size() != name.size())
+        trimSpacesAndTabs(name).size() != name.size())
         throw Error(errnum::kInvalidCall, "norvel",
                     "'" + std::string(name) + "' cannot be used as a settings section name");
 }
@@ -119,7 +99,7 @@ void checkSectionName(std::string_view name) {
 void checkKeyName(std::string_view key) {
     if (key.empty() || hasLineBreak(key) || key.find('=') != std::string_view::npos ||
         key.front() == '[' || key.front() == ';' || key.front() == '#' ||
-        trimBlanks(key).size() != key.size())
+        trimSpacesAndTabs(key).size() != key.size())
         throw Error(errnum::kInvalidCall, "norvel",
                     "'" + std::string(key) + "' cannot be used as a settings key name");
 }
@@ -148,7 +128,7 @@ IniFile IniFile::parse(std::string_view text) {
 
         std::vector<Line>& lines =
             file.sections_.empty() ? file.preamble_ : file.sections_.back().lines;
-        std::string_view content = trimBlanks(raw);
+        std::string_view content = trimSpacesAndTabs(raw);
         if (content.empty()) {
             lines.push_back({LineKind::blank, "", ""});
         } else if (content.front() == ';' || content.front() == '#') {
@@ -159,7 +139,7 @@ IniFile IniFile::parse(std::string_view text) {
                 throw IniSyntaxError(lineNumber, "the section name has no closing ']'");
             if (close + 1 != content.size())
                 throw IniSyntaxError(lineNumber, "text after the ']' of the section name");
-            std::string_view name = trimBlanks(content.substr(1, close - 1));
+            std::string_view name = trimSpacesAndTabs(content.substr(1, close - 1));
             if (name.empty())
                 throw IniSyntaxError(lineNumber, "the section name is empty");
             file.sections_.push_back({std::string(name), {}});
@@ -168,12 +148,13 @@ IniFile IniFile::parse(std::string_view text) {
             if (equals == std::string_view::npos)
                 throw IniSyntaxError(lineNumber,
                                      "the line is not a section, a key=value pair or a comment");
-            std::string_view key = trimBlanks(content.substr(0, equals));
+            std::string_view key = trimSpacesAndTabs(content.substr(0, equals));
             if (key.empty())
                 throw IniSyntaxError(lineNumber, "the key name is empty");
             if (file.sections_.empty())
                 throw IniSyntaxError(lineNumber, "a key comes before the first section");
-            std::string value = decodeValue(trimBlanks(content.substr(equals + 1)), lineNumber);
+            std::string value =
+                decodeValue(trimSpacesAndTabs(content.substr(equals + 1)), lineNumber);
             lines.push_back({LineKind::entry, std::string(key), std::move(value)});
         }
     }
@@ -204,7 +185,7 @@ std::optional<std::string> IniFile::value(std::string_view section, std::string_
     if (found == nullptr)
         return std::nullopt;
     for (const Line& line : found->lines)
-        if (line.kind == LineKind::entry && equalsIgnoringCase(line.text, key))
+        if (line.kind == LineKind::entry && equalsIgnoreCase(line.text, key))
             return line.value;
     return std::nullopt;
 }
@@ -226,7 +207,7 @@ void IniFile::setValue(std::string_view section, std::string_view key, std::stri
     for (auto it = target->lines.begin(); it != target->lines.end(); ++it) {
         if (it->kind != LineKind::entry)
             continue;
-        if (equalsIgnoringCase(it->text, key)) {
+        if (equalsIgnoreCase(it->text, key)) {
             it->value = value;
             return;
         }
@@ -247,7 +228,7 @@ std::vector<std::string> IniFile::sectionNames() const {
 
 IniFile::Section* IniFile::findSection(std::string_view name) {
     for (Section& section : sections_)
-        if (equalsIgnoringCase(section.name, name))
+        if (equalsIgnoreCase(section.name, name))
             return &section;
     return nullptr;
 }

@@ -4,6 +4,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "common/ascii_text.h"
 #include "common/error.h"
 
 namespace norvel::common {
@@ -12,14 +13,6 @@ namespace {
 
 constexpr std::string_view kOpen = "<*";
 constexpr std::string_view kClose = "*>";
-
-std::string trimBlanks(std::string_view name) {
-    size_t first = name.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    size_t last = name.find_last_not_of(' ');
-    return std::string(name.substr(first, last - first + 1));
-}
 
 void requireFilledSizeWithinLimit(size_t size) {
     if (size > kMaxFilledTextSize)
@@ -167,7 +160,7 @@ SubstitutionOutcome fillPlaceholders(const StringDictionary& values, std::string
             filled.append(rawName);
             break;
         }
-        std::string name = trimBlanks(rawName);
+        std::string name(trimBlanks(rawName));
         auto found = lookup.find(name);
         if (found == lookup.end()) {
             outcome.complete = false;

@@ -1,20 +1,10 @@
 #include "pollcollection/poll_kind.h"
 
 #include <algorithm>
-#include <cctype>
+
+#include "common/ascii_text.h"
 
 namespace norvel::poll {
-
-namespace {
-
-std::string lowerCase(std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower;
-}
-
-}  // namespace
 
 const PollKindFiles& pollKindFiles(PollKind kind) {
     static const PollKindFiles php{
@@ -42,7 +32,7 @@ std::string previewHtml(PollKind kind, const std::string& formWidth,
 
 std::optional<std::string> includeCode(PollKind kind, std::string_view pageExtension,
                                        const std::string& pollFolder) {
-    std::string extension = lowerCase(pageExtension);
+    std::string extension = common::toLowerAscii(pageExtension);
     std::string language = kind == PollKind::php ? "php" : "asp";
     if (extension == "htm" || extension == "html")
         return "<script type=\"text/javascript\" src=\"" + pollFolder + "/vote_js." + language +

@@ -1,7 +1,7 @@
 #include "scriptcollection/cls_js.h"
 
+#include "common/ascii_text.h"
 #include "common/atomic_file.h"
-#include "common/conversions.h"
 #include "common/editor/application.h"
 #include "common/editor/document.h"
 #include "common/editor/page_window.h"

@@ -1,6 +1,6 @@
 #include "scriptcollection/message_arrays.h"
 
-#include "common/conversions.h"
+#include "common/ascii_text.h"
 #include "scriptcollection/script_string.h"
 
 namespace norvel::script {

@@ -1,6 +1,6 @@
 #include "common/forms/container.h"
 
-#include "common/conversions.h"
+#include "common/ascii_text.h"
 
 namespace norvel::common::forms {
 

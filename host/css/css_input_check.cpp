@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "common/ascii_text.h"
 #include "common/error.h"
 #include "host/css/css_text_layout.h"
 #include "host/css/css_tokenizer.h"
@@ -22,15 +23,6 @@ enum class Fragment { Value, Selector, Declarations };
     description += "\" ";
     description += why;
     throw Error(common::errnum::kInvalidCall, "norvel", std::move(description));
-}
-
-std::string lowerAscii(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c + 32);
-    }
-    return lower;
 }
 
 const char* fragmentName(Fragment fragment) {
@@ -115,9 +107,9 @@ std::string cssPropertyKey(std::string_view name) {
     std::string_view trimmed = trimCssWhitespace(name);
     CssTokenList list = tokenizeCss(trimmed);
     if (list.tokens.size() == 1 && list.tokens[0].kind == CssTokenKind::Ident) {
-        return lowerAscii(cssNameOf(trimmed));
+        return common::toLowerAscii(cssNameOf(trimmed));
     }
-    return lowerAscii(trimmed);
+    return common::toLowerAscii(trimmed);
 }
 
 std::string checkedCssPropertyName(std::string_view name) {
@@ -143,7 +135,7 @@ CheckedCssValue checkedCssValue(std::string_view value) {
     }
     size_t n = solid.size();
     if (n >= 2 && solid[n - 1]->kind == CssTokenKind::Ident &&
-        lowerAscii(cssNameOf(trimmed.substr(
+        common::toLowerAscii(cssNameOf(trimmed.substr(
             solid[n - 1]->begin, solid[n - 1]->end - solid[n - 1]->begin))) == "important" &&
         solid[n - 2]->kind == CssTokenKind::Delim && trimmed[solid[n - 2]->begin] == '!') {
         checked.hasPriority = true;

@@ -2,6 +2,7 @@
 // component value (a block, a function) is a jump and the parser never recurses.
 #include <optional>
 
+#include "common/ascii_text.h"
 #include "host/css/css_sheet_outline.h"
 #include "host/css/css_tokenizer.h"
 
@@ -33,15 +34,7 @@ char closerChar(CssTokenKind closer) {
 }
 
 bool isImportantKeyword(const std::string& name) {
-    static const char kWord[] = "important";
-    if (name.size() != sizeof(kWord) - 1)
-        return false;
-    for (size_t i = 0; i < name.size(); ++i) {
-        char c = name[i] >= 'A' && name[i] <= 'Z' ? static_cast<char>(name[i] + 32) : name[i];
-        if (c != kWord[i])
-            return false;
-    }
-    return true;
+    return common::equalsIgnoreCase(name, "important");
 }
 
 // Tokens that no selector can hold; a rule whose prelude has one is dropped, as browsers do.

@@ -1,6 +1,7 @@
 // CssStyleRule and CssStyleDeclaration: handles that find their rule by id on every call.
 #include <algorithm>
 
+#include "common/ascii_text.h"
 #include "host/css/css_input_check.h"
 #include "host/css/css_sheet_state.h"
 #include "host/css/css_style_sheet.h"
@@ -11,15 +12,7 @@ namespace {
 
 // `key` is already lower case (see cssPropertyKey); the name is compared ignoring ASCII case.
 bool declares(const CssDeclarationSpan& declaration, const std::string& key) {
-    const std::string& name = declaration.name;
-    if (name.size() != key.size())
-        return false;
-    for (size_t i = 0; i < name.size(); ++i) {
-        char c = name[i] >= 'A' && name[i] <= 'Z' ? static_cast<char>(name[i] + 32) : name[i];
-        if (c != key[i])
-            return false;
-    }
-    return true;
+    return common::equalsIgnoreCase(declaration.name, key);
 }
 
 std::optional<std::string> lastValueOf(const CssSheetState& sheet, const CssRuleSpan& rule,

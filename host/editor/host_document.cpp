@@ -7,6 +7,7 @@
 #include <ctime>
 #include <string_view>
 
+#include "common/ascii_text.h"
 #include "common/atomic_file.h"
 #include "common/error.h"
 #include "host/editor/host_style_sheet.h"
@@ -111,22 +112,13 @@ bool hasScheme(std::string_view address) {
     return false;
 }
 
-int hexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 std::string percentDecoded(std::string_view path) {
     std::string out;
     for (size_t i = 0; i < path.size(); ++i) {
-        if (path[i] == '%' && i + 2 < path.size() && hexValue(path[i + 1]) >= 0 &&
-            hexValue(path[i + 2]) >= 0) {
-            out += static_cast<char>(hexValue(path[i + 1]) * 16 + hexValue(path[i + 2]));
+        if (path[i] == '%' && i + 2 < path.size() && common::hexDigitValue(path[i + 1]) >= 0 &&
+            common::hexDigitValue(path[i + 2]) >= 0) {
+            out += static_cast<char>(common::hexDigitValue(path[i + 1]) * 16 +
+                                     common::hexDigitValue(path[i + 2]));
             i += 2;
         } else {
             out += path[i];

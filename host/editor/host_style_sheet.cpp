@@ -5,6 +5,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "common/ascii_text.h"
 #include "common/atomic_file.h"
 #include "common/error.h"
 #include "host/editor/host_document.h"
@@ -23,10 +24,7 @@ bool holdsStyleEndTag(std::string_view text, bool piece) {
     for (size_t pos = text.find("</"); pos != std::string_view::npos;
          pos = text.find("</", pos + 2)) {
         std::string_view name = text.substr(pos + 2, 5);
-        bool style =
-            name.size() == 5 && std::equal(name.begin(), name.end(), "style", [](char a, char b) {
-                return std::tolower(static_cast<unsigned char>(a)) == b;
-            });
+        bool style = common::equalsIgnoreCase(name, "style");
         if (!style)
             continue;
         if (piece)

@@ -1,6 +1,6 @@
 // The editor's side of a double-click on a webbot block: hand the block's attributes to its
 // component, let it edit them, and write the block back when it says it changed.
-#include "common/conversions.h"
+#include "common/ascii_text.h"
 #include "common/error.h"
 #include "common/ui.h"
 #include "host/component_registry.h"

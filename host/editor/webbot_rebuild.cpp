@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "common/conversions.h"
+#include "common/ascii_text.h"
 #include "host/markup/webbot_block.h"
 
 namespace norvel::host {

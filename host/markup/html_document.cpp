@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/ascii_text.h"
 #include "host/markup/inner_text.h"
 #include "host/markup/markup_scanner.h"
 #include "host/markup/markup_tag.h"
@@ -155,10 +156,7 @@ bool relNamesStyleSheet(std::string_view rel) {
     while (pos < rel.size()) {
         size_t space = std::min(rel.find_first_of(" \t\r\n\f", pos), rel.size());
         std::string_view word = rel.substr(pos, space - pos);
-        if (word.size() == 10 &&
-            std::equal(word.begin(), word.end(), "stylesheet", [](char a, char b) {
-                return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
-            }))
+        if (common::equalsIgnoreCase(word, "stylesheet"))
             return true;
         pos = space + 1;
     }

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <initializer_list>
 
+#include "common/ascii_text.h"
 #include "host/session/script_error.h"
 #include "host/session/script_lexer.h"
 
@@ -23,9 +24,7 @@ bool isWholeNumber(const std::string& text, int& number) {
 }
 
 bool isHexColor(const std::string& text) {
-    return text.size() == 6 && std::all_of(text.begin(), text.end(), [](char c) {
-               return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-           });
+    return text.size() == 6 && std::all_of(text.begin(), text.end(), common::isAsciiHexDigit);
 }
 
 // The argument patterns of the table below. PATH, PAGE and caption arguments may not be empty;

@@ -1,4 +1,5 @@
 #include "common/conversions.h"
+#include "common/ascii_text.h"
 
 #include <gtest/gtest.h>
 

@@ -10,7 +10,7 @@
 
 #include <unordered_map>
 
-#include "common/conversions.h"
+#include "common/ascii_text.h"
 #include "host/qt/page/page_text.h"
 
 namespace norvel::host::qt {

@@ -3,8 +3,8 @@
 #include <exception>
 #include <string>
 
+#include "common/ascii_text.h"
 #include "common/atomic_file.h"
-#include "common/conversions.h"
 #include "host/editor/host_document.h"
 #include "host/markup/html_characters.h"
 #include "host/markup/markup_tag.h"
