@@ -81,13 +81,6 @@ Variant Dispatch::call(std::string_view name) {
     return call(name, none);
 }
 
-bool Dispatch::hasMember(std::string_view name) const {
-    for (const auto& member : members_)
-        if (equalsIgnoreCase(member.name, name))
-            return true;
-    return false;
-}
-
 std::vector<std::string> Dispatch::memberNames() const {
     std::vector<std::string> names;
     for (const auto& member : members_)

@@ -29,8 +29,6 @@ class Dispatch : public std::enable_shared_from_this<Dispatch> {
     Variant call(std::string_view member, Arguments& arguments);
     Variant call(std::string_view member);
 
-    bool hasMember(std::string_view member) const;
-
     // The library that made the object: the source of the Error that any other exception
     // escaping a member becomes.
     void setLibraryName(std::string name) { libraryName_ = std::move(name); }

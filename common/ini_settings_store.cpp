@@ -203,7 +203,7 @@ void IniSettingsStore::report(const std::string& problem) {
     problemReported_ = true;
     try {
         reportProblem_(problem);
-    } catch (...) {
+    } catch (const std::exception&) {
         // A failing reporter must not turn a settings problem into a crash.
     }
 }

@@ -65,24 +65,6 @@ int32_t Variant::toInt32() const {
     throw mismatch(*this, "a number");
 }
 
-double Variant::toDouble() const {
-    if (isEmpty())
-        return 0.0;
-    if (auto b = std::get_if<bool>(&value_))
-        return *b ? -1.0 : 0.0;
-    if (auto i = std::get_if<int32_t>(&value_))
-        return *i;
-    if (auto d = std::get_if<double>(&value_))
-        return *d;
-    if (auto s = std::get_if<std::string>(&value_)) {
-        auto number = parseNumber(*s);
-        if (!number)
-            throw mismatch(*this, "a number");
-        return *number;
-    }
-    throw mismatch(*this, "a number");
-}
-
 DispatchPtr Variant::toObject() const {
     if (isEmpty())
         return nullptr;

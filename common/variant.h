@@ -28,13 +28,6 @@ class Variant {
     Variant(DictionaryPtr value) : value_(std::move(value)) {}
 
     bool isEmpty() const { return std::holds_alternative<std::monostate>(value_); }
-    bool isBool() const { return std::holds_alternative<bool>(value_); }
-    bool isNumber() const {
-        return std::holds_alternative<int32_t>(value_) || std::holds_alternative<double>(value_);
-    }
-    bool isString() const { return std::holds_alternative<std::string>(value_); }
-    bool isObject() const { return std::holds_alternative<DispatchPtr>(value_); }
-    bool isDictionary() const { return std::holds_alternative<DictionaryPtr>(value_); }
     // An object or dictionary reference that is none ("Nothing").
     bool isNothing() const;
 
@@ -43,7 +36,6 @@ class Variant {
     std::string toString() const;
     bool toBool() const;
     int32_t toInt32() const;
-    double toDouble() const;
     // The object, or nullptr for empty/none. Throws Error 13 for a value that is no object.
     DispatchPtr toObject() const;
     DictionaryPtr toDictionary() const;

@@ -35,7 +35,7 @@ clsLoad::~clsLoad() {
         if (runtime_.application != nullptr)
             if (auto window = runtime_.application->ActivePageWindow())
                 window->Activate();
-    } catch (...) {
+    } catch (const std::exception&) {
         // Releasing the loader must never fail.
     }
     dictAttrs_.reset();

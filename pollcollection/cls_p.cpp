@@ -123,7 +123,7 @@ void clsP::LinkStyleSheet() {
         auto document = runtime_.application ? runtime_.application->ActiveDocument() : nullptr;
         if (document)
             document->createStyleSheet(styleSheetAddress(), -1);
-    } catch (...) {
+    } catch (const std::exception&) {
         // A page that will not take the link still gets its poll; the author can link the
         // style sheet by hand.
     }

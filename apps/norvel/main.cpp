@@ -10,11 +10,11 @@
 
 #include "common/atomic_file.h"
 #include "common/error.h"
-#include "host/component_registry.h"
+#include "host/components/component_registry.h"
+#include "host/components/registration.h"
+#include "host/headless/session_runner.h"
 #include "host/markup/webbot_block.h"
-#include "host/registration.h"
 #include "host/session/script_quote.h"
-#include "host/session_runner.h"
 
 namespace {
 

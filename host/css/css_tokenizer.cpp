@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "common/ascii_text.h"
+
 namespace norvel::host {
 
 namespace {
@@ -14,14 +16,18 @@ bool isNewline(int c) {
 bool isWhitespace(int c) {
     return isNewline(c) || c == ' ' || c == '\t';
 }
+// The tokenizer reads code points; only those below 0x80 are ASCII characters.
+bool isAscii(int c) {
+    return c >= 0 && c < 0x80;
+}
 bool isDigit(int c) {
-    return c >= '0' && c <= '9';
+    return isAscii(c) && common::isAsciiDigit(static_cast<char>(c));
 }
 bool isHexDigit(int c) {
-    return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+    return isAscii(c) && common::isAsciiHexDigit(static_cast<char>(c));
 }
 bool isLetter(int c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    return isAscii(c) && common::isAsciiAlpha(static_cast<char>(c));
 }
 
 // NUL counts as a name character because the syntax first turns it into U+FFFD.
@@ -34,14 +40,6 @@ bool isNameChar(int c) {
 
 bool isNonPrintable(int c) {
     return (c >= 0x01 && c <= 0x08) || c == 0x0B || (c >= 0x0E && c <= 0x1F) || c == 0x7F;
-}
-
-int hexValue(int c) {
-    if (isDigit(c))
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return c - 'A' + 10;
 }
 
 void appendUtf8(std::string* out, uint32_t codePoint) {
@@ -63,17 +61,6 @@ void appendUtf8(std::string* out, uint32_t codePoint) {
         out->push_back(static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)));
         out->push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
     }
-}
-
-bool asciiEqualsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        char x = a[i] >= 'A' && a[i] <= 'Z' ? static_cast<char>(a[i] + 32) : a[i];
-        if (x != b[i])
-            return false;
-    }
-    return true;
 }
 
 class Tokenizer {
@@ -242,7 +229,8 @@ class Tokenizer {
         if (isHexDigit(c)) {
             uint32_t value = 0;
             for (int digits = 0; digits < 6 && isHexDigit(at(pos_)); ++digits) {
-                value = value * 16 + static_cast<uint32_t>(hexValue(at(pos_)));
+                value = value * 16 +
+                        static_cast<uint32_t>(common::hexDigitValue(static_cast<char>(at(pos_))));
                 ++pos_;
             }
             if (isWhitespace(at(pos_)))
@@ -311,7 +299,7 @@ class Tokenizer {
             return CssTokenKind::Ident;
         std::string name = cssNameOf(text_.substr(begin, pos_ - begin));
         ++pos_;
-        if (!asciiEqualsIgnoringCase(name, "url"))
+        if (!common::equalsIgnoreCase(name, "url"))
             return CssTokenKind::Function;
         while (isWhitespace(at(pos_)) && isWhitespace(at(pos_ + 1)))
             ++pos_;

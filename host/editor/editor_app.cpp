@@ -3,12 +3,12 @@
 #include "common/dispatch.h"
 #include "common/error.h"
 #include "common/ui.h"
-#include "host/component_registry.h"
-#include "host/editor/disk_web.h"
+#include "host/components/component_registry.h"
+#include "host/components/registration.h"
 #include "host/editor/host_document.h"
 #include "host/editor/host_page_window.h"
 #include "host/editor/web_paths.h"
-#include "host/registration.h"
+#include "host/web/disk_web.h"
 
 namespace norvel::host {
 

@@ -1,10 +1,10 @@
 #include "host/editor/host_page_window.h"
 
 #include "common/error.h"
-#include "host/editor/disk_web.h"
 #include "host/editor/editor_app.h"
 #include "host/editor/host_document.h"
 #include "host/editor/web_paths.h"
+#include "host/web/disk_web.h"
 
 namespace norvel::host {
 

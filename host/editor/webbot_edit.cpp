@@ -3,7 +3,7 @@
 #include "common/ascii_text.h"
 #include "common/error.h"
 #include "common/ui.h"
-#include "host/component_registry.h"
+#include "host/components/component_registry.h"
 #include "host/editor/editor_app.h"
 #include "host/editor/host_document.h"
 #include "host/editor/host_page_window.h"

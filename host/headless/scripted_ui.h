@@ -49,7 +49,6 @@ class ScriptedUi : public common::Ui {
         std::string value;
     };
 
-    void runDialogAction(common::forms::Form& form, const ScriptAction& action);
     void runCheck(const ScriptAction& action);
     [[noreturn]] void fail(int line, const std::string& message) const;
 

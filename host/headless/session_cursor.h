@@ -13,7 +13,6 @@ class SessionCursor {
     explicit SessionCursor(std::vector<ScriptAction> actions) : actions_(std::move(actions)) {}
 
     bool atEnd() const { return next_ >= actions_.size(); }
-    const ScriptAction& peek() const { return actions_[next_]; }
     const ScriptAction& take() { return actions_[next_++]; }
     // The line of the last action taken (or 0): where an error that ends the script points.
     int currentLine() const { return next_ == 0 ? 0 : actions_[next_ - 1].line; }

@@ -7,17 +7,6 @@
 namespace norvel::host {
 namespace {
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-uint32_t digitValue(char c) {
-    if (isDigit(c))
-        return static_cast<uint32_t>(c - '0');
-    if (c >= 'a' && c <= 'f')
-        return static_cast<uint32_t>(c - 'a' + 10);
-    return static_cast<uint32_t>(c - 'A' + 10);
-}
-
 // Numeric references to C1 controls mean the Windows-1252 characters at those bytes, as old
 // pages written on Windows expect.
 uint32_t windows1252Replacement(uint32_t code) {
@@ -55,9 +44,12 @@ size_t readNumericReference(std::string_view text, uint32_t& code) {
     size_t pos = hex ? 3 : 2;
     size_t digitsBegin = pos;
     code = 0;
-    while (pos < text.size() && (hex ? isAsciiHexDigit(text[pos]) : isDigit(text[pos]))) {
+    while (pos < text.size() &&
+           (hex ? isAsciiHexDigit(text[pos]) : common::isAsciiDigit(text[pos]))) {
         // Saturates: any number past the last code point reads as an invalid one.
-        code = code > 0x10FFFF ? code : code * (hex ? 16 : 10) + digitValue(text[pos]);
+        code = code > 0x10FFFF ? code
+                               : code * (hex ? 16 : 10) +
+                                     static_cast<uint32_t>(common::hexDigitValue(text[pos]));
         ++pos;
     }
     if (pos == digitsBegin)

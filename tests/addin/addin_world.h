@@ -10,16 +10,16 @@
 #include <vector>
 
 #include "common/ini_settings_store.h"
-#include "host/component_registry.h"
+#include "host/components/component_registry.h"
+#include "host/components/registration.h"
 #include "host/editor/editor_app.h"
 #include "host/editor/help_window.h"
 #include "host/headless/scripted_ui.h"
-#include "host/registration.h"
 #include "host/session/script_parser.h"
 #include "host/session/script_quote.h"
 #include "tests/support/temporary_folder.h"
 
-namespace norvel::testing {
+namespace norvel::tests {
 
 class AddinWorld {
   public:
@@ -69,4 +69,4 @@ class AddinWorld {
     host::EditorApp app;
 };
 
-}  // namespace norvel::testing
+}  // namespace norvel::tests

@@ -8,7 +8,7 @@
 #include "addin/help_path.h"
 #include "tests/addin/addin_world.h"
 
-namespace norvel::testing {
+namespace norvel::tests {
 namespace {
 
 using addin::CHTMLHelp;
@@ -81,4 +81,4 @@ TEST(AddinHelp, TheHelpFilesAreInstalledAndNameTheirMenuEntries) {
 }
 
 }  // namespace
-}  // namespace norvel::testing
+}  // namespace norvel::tests

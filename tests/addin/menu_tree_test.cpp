@@ -8,7 +8,7 @@
 #include "addin/modmenu2.h"
 #include "tests/addin/addin_world.h"
 
-namespace norvel::testing {
+namespace norvel::tests {
 namespace {
 
 using addin::Connect;
@@ -194,4 +194,4 @@ TEST(AddinMenuTree, HandlersDoNotOutliveTheMenusOrTheConnection) {
 }
 
 }  // namespace
-}  // namespace norvel::testing
+}  // namespace norvel::tests

@@ -10,7 +10,7 @@
 #include "common/error.h"
 #include "tests/addin/addin_world.h"
 
-namespace norvel::testing {
+namespace norvel::tests {
 namespace {
 
 TEST(AddinScriptFileOption, ReadsNumbersAndWordsAndRefusesAnythingElse) {
@@ -95,4 +95,4 @@ TEST(AddinOptionsDialog, OkStoresTheBoxesAndABadValueEndsTheClickInTheErrorDialo
 }
 
 }  // namespace
-}  // namespace norvel::testing
+}  // namespace norvel::tests

@@ -9,7 +9,7 @@
 #include "host/editor/host_page_window.h"
 #include "tests/addin/addin_world.h"
 
-namespace norvel::testing {
+namespace norvel::tests {
 namespace {
 
 TEST(AddinPageChecks, AnErrorInWrongExtensionReachesTheHandlerWithItsContext) {
@@ -45,4 +45,4 @@ TEST(AddinPageChecks, OnlyRequestedConditionsAreChecked) {
 }
 
 }  // namespace
-}  // namespace norvel::testing
+}  // namespace norvel::tests

@@ -6,7 +6,7 @@
 #include "common/error.h"
 #include "tests/addin/addin_world.h"
 
-namespace norvel::testing {
+namespace norvel::tests {
 namespace {
 
 using common::StringDictionary;
@@ -86,4 +86,4 @@ TEST_F(AddinMain, EditIsTrueOnlyWhenTheCollectionConfirmedAndTheMarkerIsRemoved)
 }
 
 }  // namespace
-}  // namespace norvel::testing
+}  // namespace norvel::tests

@@ -9,7 +9,7 @@
 #include "host/headless/scripted_ui.h"
 #include "tests/common/test_forms.h"
 
-namespace norvel::testing {
+namespace norvel::tests {
 namespace {
 
 // Records what a renderer would be told.
@@ -159,4 +159,4 @@ TEST_F(FormsTest, UnloadCanBeCancelledAndLoadRunsAgainAfterUnload) {
 }
 
 }  // namespace
-}  // namespace norvel::testing
+}  // namespace norvel::tests

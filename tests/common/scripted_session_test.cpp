@@ -11,7 +11,7 @@
 #include "host/session/script_error.h"
 #include "tests/common/test_forms.h"
 
-namespace norvel::testing {
+namespace norvel::tests {
 namespace {
 
 using host::ScriptedUi;
@@ -205,4 +205,4 @@ TEST(ScriptedSession, MalformedScriptsAreRejectedWithTheirLine) {
 }
 
 }  // namespace
-}  // namespace norvel::testing
+}  // namespace norvel::tests

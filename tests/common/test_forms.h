@@ -11,7 +11,7 @@
 #include "common/forms/user_control.h"
 #include "common/ui.h"
 
-namespace norvel::testing {
+namespace norvel::tests {
 
 using namespace norvel::common;
 using namespace norvel::common::forms;
@@ -128,4 +128,4 @@ class frmPeople : public Form {
     }
 };
 
-}  // namespace norvel::testing
+}  // namespace norvel::tests

@@ -4,8 +4,8 @@
 #include "common/atomic_file.h"
 #include "common/error.h"
 #include "common/ini_file.h"
-#include "host/component_registry.h"
-#include "host/registration.h"
+#include "host/components/component_registry.h"
+#include "host/components/registration.h"
 #include "tests/support/temporary_folder.h"
 
 namespace norvel::host {

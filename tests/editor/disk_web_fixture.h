@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "common/error.h"
-#include "host/editor/disk_web.h"
 #include "host/editor/page_window_host.h"
+#include "host/web/disk_web.h"
 #include "tests/support/temporary_folder.h"
 
 namespace norvel::host {

@@ -4,9 +4,9 @@
 #include "common/editor/document.h"
 #include "common/editor/web.h"
 #include "common/error.h"
-#include "host/editor/disk_web.h"
 #include "host/editor/host_document.h"
 #include "host/editor/host_page_window.h"
+#include "host/web/disk_web.h"
 #include "tests/host/editor_fixture.h"
 
 namespace norvel::host {

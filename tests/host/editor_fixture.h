@@ -8,11 +8,11 @@
 
 #include "common/atomic_file.h"
 #include "common/ini_settings_store.h"
-#include "host/component_registry.h"
+#include "host/components/component_registry.h"
+#include "host/components/registration.h"
 #include "host/editor/editor_app.h"
 #include "host/editor/help_window.h"
 #include "host/headless/scripted_ui.h"
-#include "host/registration.h"
 #include "tests/support/temporary_folder.h"
 
 namespace norvel::host {

@@ -2,7 +2,7 @@
 // library and driven by member name.
 #include "common/dispatch.h"
 #include "common/error.h"
-#include "host/registration.h"
+#include "host/components/registration.h"
 #include "tests/poll/poll_web_fixture.h"
 
 namespace norvel::poll {

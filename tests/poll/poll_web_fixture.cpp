@@ -2,7 +2,7 @@
 
 #include "common/atomic_file.h"
 #include "common/error.h"
-#include "host/registration.h"
+#include "host/components/registration.h"
 #include "host/session/script_parser.h"
 
 namespace norvel::poll {

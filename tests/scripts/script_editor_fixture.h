@@ -11,7 +11,7 @@
 #include "common/editor/web.h"
 #include "common/ini_settings_store.h"
 #include "common/string_dictionary.h"
-#include "host/component_registry.h"
+#include "host/components/component_registry.h"
 #include "host/editor/editor_app.h"
 #include "host/editor/help_window.h"
 #include "host/headless/scripted_ui.h"

@@ -23,7 +23,6 @@ class PageText {
     explicit PageText(std::string_view bytes);
 
     const QString& text() const { return text_; }
-    size_t byteSize() const { return byteSize_; }
 
     // Where the character at `index` starts in the bytes (the end of the bytes for
     // index == text().size()). An index between the halves of a surrogate pair counts as the

@@ -32,7 +32,6 @@ class PageView : public QWidget {
     explicit PageView(std::shared_ptr<HostPageWindow> window, QWidget* parent = nullptr);
     ~PageView() override;
 
-    HostPageWindow& pageWindow() { return *window_; }
     int viewMode() const { return mode_; }
     // Flushes the HTML view's edits, sets the window's view mode and shows the page in it.
     // Error 5 for a mode that is no view mode.

@@ -1,9 +1,9 @@
 #include "host/qt/studio/studio.h"
 
 #include "common/error.h"
+#include "host/components/registration.h"
 #include "host/qt/studio/help_viewer.h"
 #include "host/qt/studio/studio_window.h"
-#include "host/registration.h"
 
 namespace norvel::host::qt {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "common/ini_settings_store.h"
-#include "host/component_registry.h"
+#include "host/components/component_registry.h"
 #include "host/editor/editor_app.h"
 #include "host/editor/help_window.h"
 #include "host/qt/forms/qt_ui.h"

@@ -15,7 +15,7 @@
 #include "common/forms/web_browser.h"
 #include "common/ui.h"
 
-namespace norvel::testing {
+namespace norvel::tests {
 
 using namespace norvel::common;
 using namespace norvel::common::forms;
@@ -137,4 +137,4 @@ class frmThrowing : public Form {
     int nestedReturns = 0;
 };
 
-}  // namespace norvel::testing
+}  // namespace norvel::tests

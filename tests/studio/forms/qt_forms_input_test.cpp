@@ -20,7 +20,7 @@
 #include "tests/studio/support/widget_lookup.h"
 #include "tests/support/temporary_folder.h"
 
-using namespace norvel::testing;
+using namespace norvel::tests;
 using norvel::host::qt::QtUi;
 using norvel::tests::clickWidget;
 using norvel::tests::findWidget;

@@ -15,7 +15,7 @@
 #include "tests/studio/support/modal_driver.h"
 #include "tests/studio/support/widget_lookup.h"
 
-using namespace norvel::testing;
+using namespace norvel::tests;
 using norvel::host::qt::FormDialog;
 using norvel::host::qt::QtUi;
 using norvel::tests::clickWidget;

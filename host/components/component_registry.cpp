@@ -1,4 +1,4 @@
-#include "host/component_registry.h"
+#include "host/components/component_registry.h"
 
 #include <fstream>
 
@@ -6,7 +6,7 @@
 #include "common/config_folder.h"
 #include "common/error.h"
 #include "common/ini_file.h"
-#include "host/component_library.h"
+#include "host/components/component_library.h"
 
 namespace norvel::host {
 

@@ -1,4 +1,4 @@
-#include "host/editor/disk_web_names.h"
+#include "host/web/entry_names.h"
 
 namespace norvel::host {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "common/editor/web.h"
-#include "host/editor/disk_web_folder_items.h"
+#include "host/web/folder_items.h"
 
 namespace norvel::host {
 

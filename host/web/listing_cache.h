@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "host/editor/disk_web_listing.h"
+#include "host/web/entry_listing.h"
 
 namespace norvel::host {
 

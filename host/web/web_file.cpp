@@ -1,11 +1,11 @@
-#include "host/editor/disk_web_file.h"
+#include "host/web/web_file.h"
 
 #include "common/error.h"
-#include "host/editor/disk_web_folder.h"
-#include "host/editor/disk_web_listing.h"
-#include "host/editor/disk_web_names.h"
-#include "host/editor/disk_web_root.h"
 #include "host/editor/page_window_host.h"
+#include "host/web/entry_listing.h"
+#include "host/web/entry_names.h"
+#include "host/web/web_folder.h"
+#include "host/web/web_root.h"
 
 namespace norvel::host {
 

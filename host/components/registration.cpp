@@ -1,4 +1,4 @@
-#include "host/registration.h"
+#include "host/components/registration.h"
 
 #include <system_error>
 
@@ -8,7 +8,7 @@
 #include "common/error.h"
 #include "common/ini_file.h"
 #include "common/library_folder.h"
-#include "host/component_library.h"
+#include "host/components/component_library.h"
 
 namespace norvel::host {
 

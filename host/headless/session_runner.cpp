@@ -1,16 +1,16 @@
-#include "host/session_runner.h"
+#include "host/headless/session_runner.h"
 
 #include <iostream>
 
 #include "common/atomic_file.h"
 #include "common/error.h"
 #include "common/ini_settings_store.h"
-#include "host/component_registry.h"
+#include "host/components/component_registry.h"
+#include "host/components/registration.h"
 #include "host/editor/editor_app.h"
 #include "host/editor/help_window.h"
+#include "host/headless/headless_editor.h"
 #include "host/headless/scripted_ui.h"
-#include "host/headless_editor.h"
-#include "host/registration.h"
 #include "host/session/script_error.h"
 #include "host/session/script_quote.h"
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "host/editor_actions.h"
+#include "host/session/script_parser.h"
 
 namespace norvel::common {
 class SettingsStore;
@@ -15,7 +15,7 @@ namespace norvel::host {
 
 class EditorApp;
 
-class HeadlessEditor : public EditorActions {
+class HeadlessEditor {
   public:
     // Paths in the script are relative to `scriptFolder`; `webOverride` replaces the folder
     // of the script's first `web` action.
@@ -23,8 +23,10 @@ class HeadlessEditor : public EditorActions {
                    std::filesystem::path scriptFolder,
                    std::optional<std::filesystem::path> webOverride);
 
-    void run(const ScriptAction& action) override;
-    void finish() override;
+    // Runs one editor action; throws ScriptError when it cannot be done.
+    void run(const ScriptAction& action);
+    // The end of the session: the editor shuts down.
+    void finish();
 
   private:
     void runAction(const ScriptAction& action);

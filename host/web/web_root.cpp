@@ -1,9 +1,9 @@
-#include "host/editor/disk_web_root.h"
+#include "host/web/web_root.h"
 
 #include <algorithm>
 
 #include "common/error.h"
-#include "host/editor/disk_web_names.h"
+#include "host/web/entry_names.h"
 
 namespace norvel::host {
 

@@ -1,4 +1,4 @@
-#include "host/headless_editor.h"
+#include "host/headless/headless_editor.h"
 
 #include "common/editor/web.h"
 #include "common/error.h"

@@ -1,7 +1,7 @@
-#include "host/editor/disk_web.h"
+#include "host/web/disk_web.h"
 
-#include "host/editor/disk_web_folder.h"
-#include "host/editor/disk_web_root.h"
+#include "host/web/web_folder.h"
+#include "host/web/web_root.h"
 
 namespace norvel::host {
 

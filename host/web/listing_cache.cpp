@@ -1,12 +1,12 @@
-#include "host/editor/disk_web_listing_cache.h"
+#include "host/web/listing_cache.h"
 
 #include <sys/stat.h>
 
 #include <climits>
 
 #include "common/error.h"
-#include "host/editor/disk_web_names.h"
-#include "host/editor/disk_web_root.h"
+#include "host/web/entry_names.h"
+#include "host/web/web_root.h"
 
 namespace norvel::host {
 

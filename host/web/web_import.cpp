@@ -1,4 +1,4 @@
-#include "host/editor/disk_web_import.h"
+#include "host/web/web_import.h"
 
 #include <fcntl.h>
 #include <stdio.h>
@@ -9,9 +9,9 @@
 #include <string>
 
 #include "common/error.h"
-#include "host/editor/disk_web_listing.h"
-#include "host/editor/disk_web_names.h"
-#include "host/editor/disk_web_root.h"
+#include "host/web/entry_listing.h"
+#include "host/web/entry_names.h"
+#include "host/web/web_root.h"
 
 namespace norvel::host {
 

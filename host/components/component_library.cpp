@@ -1,4 +1,4 @@
-#include "host/component_library.h"
+#include "host/components/component_library.h"
 
 #include <dlfcn.h>
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "common/editor/web.h"
-#include "host/editor/disk_web_listing_cache.h"
+#include "host/web/listing_cache.h"
 
 namespace norvel::host {
 
@@ -22,7 +22,7 @@ class DiskWebFiles : public common::editor::WebFiles {
     std::shared_ptr<common::editor::WebFile> Item(int index) override;
     // Error 5 for a name the web refuses, 9 when there is no such file.
     std::shared_ptr<common::editor::WebFile> Item(const std::string& name) override;
-    // See importFile (disk_web_import.h).
+    // See importFile (web_import.h).
     std::shared_ptr<common::editor::WebFile> Add(const std::filesystem::path& localPath,
                                                  bool overwrite) override;
 
