@@ -41,25 +41,32 @@ install(DIRECTORY "${CMAKE_BINARY_DIR}/lib/"
   DESTINATION "${NORVEL_INSTALL_DATADIR}"
   PATTERN "*.so" EXCLUDE)
 
-# Manual pages, compressed as Debian wants them.
+# Manual pages and the changelog, compressed as Debian wants them (no name or time stamp in
+# the gzip header, so the package is the same at each build).
+function(norvel_compressed_file source output)
+  add_custom_command(
+    OUTPUT "${output}"
+    COMMAND ${CMAKE_COMMAND} -E make_directory "${CMAKE_BINARY_DIR}/packaging"
+    COMMAND gzip -9 -n -c "${source}" > "${output}"
+    DEPENDS "${source}"
+    COMMENT "Compressing ${source}")
+endfunction()
+
 set(norvel_manual_pages norvel.1)
 if(NORVEL_BUILD_STUDIO)
   list(APPEND norvel_manual_pages norvel-studio.1)
 endif()
 set(norvel_compressed_pages)
 foreach(page IN LISTS norvel_manual_pages)
-  set(source "${PROJECT_SOURCE_DIR}/packaging/man/${page}")
-  set(output "${CMAKE_BINARY_DIR}/man/${page}.gz")
-  add_custom_command(
-    OUTPUT "${output}"
-    COMMAND ${CMAKE_COMMAND} -E make_directory "${CMAKE_BINARY_DIR}/man"
-    COMMAND gzip -9 -n -c "${source}" > "${output}"
-    DEPENDS "${source}"
-    COMMENT "Compressing the manual page ${page}")
+  set(output "${CMAKE_BINARY_DIR}/packaging/${page}.gz")
+  norvel_compressed_file("${PROJECT_SOURCE_DIR}/packaging/man/${page}" "${output}")
   list(APPEND norvel_compressed_pages "${output}")
 endforeach()
-add_custom_target(norvel_manual_pages ALL DEPENDS ${norvel_compressed_pages})
+set(norvel_changelog "${CMAKE_BINARY_DIR}/packaging/changelog.gz")
+norvel_compressed_file("${PROJECT_SOURCE_DIR}/packaging/changelog" "${norvel_changelog}")
+add_custom_target(norvel_compressed_files ALL DEPENDS ${norvel_compressed_pages} ${norvel_changelog})
 install(FILES ${norvel_compressed_pages} DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+install(FILES "${norvel_changelog}" DESTINATION "${CMAKE_INSTALL_DOCDIR}")
 
 install(FILES "${PROJECT_SOURCE_DIR}/packaging/bash-completion/norvel"
   DESTINATION "${CMAKE_INSTALL_DATADIR}/bash-completion/completions")

@@ -4,7 +4,15 @@
 # compiled into common/install_layout.cpp and an installed tree can be moved anywhere.
 include(GNUInstallDirs)
 
-set(NORVEL_INSTALL_LIBRARYDIR "${CMAKE_INSTALL_LIBDIR}/norvel")
+# Private libraries of one architecture go into its multiarch folder (lib/x86_64-linux-gnu),
+# as Debian does for them, whatever the prefix.
+if(CMAKE_LIBRARY_ARCHITECTURE AND CMAKE_INSTALL_LIBDIR STREQUAL "lib")
+  set(norvel_default_librarydir "lib/${CMAKE_LIBRARY_ARCHITECTURE}/norvel")
+else()
+  set(norvel_default_librarydir "${CMAKE_INSTALL_LIBDIR}/norvel")
+endif()
+set(NORVEL_INSTALL_LIBRARYDIR "${norvel_default_librarydir}" CACHE STRING
+  "Where the suite's component libraries are installed, relative to the prefix")
 set(NORVEL_INSTALL_DATADIR "${CMAKE_INSTALL_DATADIR}/norvel")
 
 # Relative paths between install directories, measured under any common prefix.

@@ -6,14 +6,18 @@ set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "norvel")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_VENDOR "The Norvel developers")
-set(CPACK_PACKAGE_CONTACT "The Norvel developers <norvel@localhost>")
+# The maintainer named in the package; the project has no address of its own yet.
+set(NORVEL_PACKAGE_MAINTAINER "The Norvel developers <norvel@example.org>" CACHE STRING
+  "Maintainer field of the Debian package")
+set(CPACK_PACKAGE_CONTACT "${NORVEL_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "add-in suite for a web editor, with an editor stand-in")
+# Lines of at most 79 characters, as Debian wants the extended description.
 set(CPACK_PACKAGE_DESCRIPTION
-  "Norvel inserts ready-made dynamic features into web pages: server-side polls in PHP or
-ASP, scroll-bar colours, and client-side scripts (add to favourites, slide show, fading
-messages, current date, show and hide). It comes with an editor stand-in that edits real
-pages in a folder: norvel plays scripted sessions without a window, norvel-studio shows the
-editor in a Qt window.")
+  "Norvel inserts ready-made dynamic features into web pages: server-side polls
+in PHP or ASP, scroll-bar colours, and client-side scripts (add to favourites,
+slide show, fading messages, current date, show and hide). It comes with an
+editor stand-in that edits real pages in a folder: norvel plays scripted
+sessions without a window, norvel-studio shows the editor in a Qt window.")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME "DEB-DEFAULT")

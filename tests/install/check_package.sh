@@ -32,10 +32,14 @@ studio=false
 [ -x "$build/bin/norvel-studio" ] && studio=true
 expected=(/usr/bin/norvel /usr/share/man/man1/norvel.1.gz
   /usr/share/bash-completion/completions/norvel /usr/share/doc/norvel/copyright
+  /usr/share/doc/norvel/changelog.gz
   /usr/share/norvel/help/pollc.chm /usr/share/norvel/help/norveljs.chm
   /usr/share/norvel/PHP/vote.php /usr/share/norvel/asp/vote.asp)
+# The private library folder: /usr/lib/norvel, or the multiarch one.
+libdir=$(grep -E '^/usr/lib/(.*/)?norvel/libnorvelfp\.so$' "$work/files" | xargs -r dirname)
+[ -n "$libdir" ] || fail "the package has no libnorvelfp.so in a norvel library folder"
 for library in "$build"/lib/lib*.so; do
-  expected+=("/usr/lib/norvel/$(basename "$library")")
+  expected+=("$libdir/$(basename "$library")")
 done
 for folder in "$build"/lib/*/; do
   expected+=("/usr/share/norvel/$(basename "$folder")/")
@@ -76,6 +80,18 @@ if $studio; then
   grep -qxF "qt6-qpa-plugins" "$work/depends" || fail "Depends lacks qt6-qpa-plugins"
 fi
 
+# The changelog names this version first.
+zcat "$work/root/usr/share/doc/norvel/changelog.gz" | head -1 | grep -q "^norvel ($version) " ||
+  fail "the changelog does not begin with version $version"
+
+# Debian's own checks of a package, when lintian is there.
+if command -v lintian >/dev/null; then
+  lintian --fail-on error,warning "$deb" >"$work/lintian" 2>&1 ||
+    fail "lintian: $(grep -v 'root privileges' "$work/lintian")"
+else
+  echo "lintian is not installed: its checks are left out"
+fi
+
 # The programs, run from the unpacked package.
 bin="$work/root/usr/bin"
 export NORVEL_CONFIG_HOME="$work/config"
@@ -83,8 +99,11 @@ export NORVEL_CONFIG_HOME="$work/config"
   fail "norvel --version: $(cat "$work/out")"
 "$bin/norvel" --help >"$work/out" 2>&1 && grep -q "^usage: norvel" "$work/out" ||
   fail "norvel --help"
-"$bin/norvel" register >"$work/out" 2>&1 || fail "norvel register: $(cat "$work/out")"
-grep -qx "registered norvelfp.Connect from $work/root/usr/lib/norvel/libnorvelfp.so" "$work/out" ||
+# Started by name through PATH, as a person does, from another folder: the program must
+# still find the libraries beside its own file.
+(cd "$work" && PATH="$bin:$PATH" norvel register) >"$work/out" 2>&1 ||
+  fail "norvel register: $(cat "$work/out")"
+grep -qx "registered norvelfp.Connect from $work/root$libdir/libnorvelfp.so" "$work/out" ||
   fail "norvel register did not register the package's add-in: $(cat "$work/out")"
 
 cp -r "$sample_web" "$work/web"
