@@ -21,7 +21,7 @@ void printRegistration(const host::RegistrationReport& report) {
         std::cout << "registered " << report.identifiers[i] << " from "
                   << report.libraryOf[i].string() << '\n';
     for (const auto& id : report.addins)
-        std::cout << "add-in " << id << " loads when the editor starts\n";
+        std::cout << "add-in " << id << " entered in the add-in list\n";
 }
 
 // A fresh configuration gets the libraries that came with norvel, as the studio does, so that

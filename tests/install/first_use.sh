@@ -63,7 +63,7 @@ rm -rf "$NORVEL_CONFIG_HOME"
 "$norvel" register >"$work/out" 2>"$work/err" || fail "register failed"
 grep -q "^registered norvelfp.Connect from /.*/libnorvelfp.so$" "$work/out" ||
   fail "register: no line for norvelfp.Connect"
-grep -q "^add-in norvelfp.Connect loads when the editor starts$" "$work/out" ||
+grep -q "^add-in norvelfp.Connect entered in the add-in list$" "$work/out" ||
   fail "register: no add-in line"
 grep -qx "wrote $NORVEL_CONFIG_HOME/components.ini and $NORVEL_CONFIG_HOME/addins.ini" \
   "$work/out" || fail "register: the files written are not named"
