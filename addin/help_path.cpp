@@ -1,11 +1,11 @@
 #include "addin/help_path.h"
 
-#include "common/library_folder.h"
+#include "common/install_layout.h"
 
 namespace norvel::addin {
 
 std::string helpFilePath(const std::string& fileName) {
-    return (common::libraryFolder() / "help" / fileName).string();
+    return (common::templateFolder() / "help" / fileName).string();
 }
 
 }  // namespace norvel::addin

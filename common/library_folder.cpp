@@ -1,10 +1,25 @@
 #include "common/library_folder.h"
 
 #include <dlfcn.h>
+#include <link.h>
+
+#include <system_error>
 
 namespace norvel::common {
 
 namespace {
+
+// The load address of the main program: the first object dl_iterate_phdr reports.
+int rememberFirstObject(struct dl_phdr_info* info, size_t, void* data) {
+    *static_cast<ElfW(Addr)*>(data) = info->dlpi_addr;
+    return 1;
+}
+
+bool isMainProgram(const Dl_info& info) {
+    ElfW(Addr) mainBase = 0;
+    ::dl_iterate_phdr(&rememberFirstObject, &mainBase);
+    return reinterpret_cast<ElfW(Addr)>(info.dli_fbase) == mainBase;
+}
 
 std::filesystem::path libraryFile() {
     Dl_info info{};
@@ -12,6 +27,13 @@ std::filesystem::path libraryFile() {
     if (::dladdr(reinterpret_cast<void*>(&libraryFile), &info) == 0 || info.dli_fname == nullptr)
         return {};
     std::error_code ec;
+    // For the main program the loader reports the name it was started by, which may be a bare
+    // name found through PATH: the kernel knows the file itself.
+    if (isMainProgram(info)) {
+        auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+        if (!ec)
+            return self;
+    }
     auto path = std::filesystem::canonical(info.dli_fname, ec);
     if (ec)
         path = std::filesystem::absolute(info.dli_fname);
@@ -21,22 +43,16 @@ std::filesystem::path libraryFile() {
 }  // namespace
 
 std::string libraryName() {
-    std::string name = libraryFile().stem().string();
-    if (name.rfind("lib", 0) == 0 && libraryFile().extension() == ".so")
+    std::filesystem::path file = libraryFile();
+    std::string name = file.stem().string();
+    if (name.rfind("lib", 0) == 0 && file.extension() == ".so")
         name = name.substr(3);
     return name.empty() ? "norvel" : name;
 }
 
 std::filesystem::path libraryFolder() {
-    Dl_info info{};
-    // The address of this very function lies in the module that linked this copy of common/.
-    if (::dladdr(reinterpret_cast<void*>(&libraryFolder), &info) == 0 || info.dli_fname == nullptr)
-        return std::filesystem::current_path();
-    std::error_code ec;
-    auto path = std::filesystem::canonical(info.dli_fname, ec);
-    if (ec)
-        path = std::filesystem::absolute(info.dli_fname);
-    return path.parent_path();
+    std::filesystem::path file = libraryFile();
+    return file.empty() ? std::filesystem::current_path() : file.parent_path();
 }
 
 }  // namespace norvel::common

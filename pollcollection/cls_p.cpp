@@ -6,7 +6,7 @@
 #include "common/editor/document.h"
 #include "common/error.h"
 #include "common/functions.h"
-#include "common/library_folder.h"
+#include "common/install_layout.h"
 
 namespace norvel::poll {
 
@@ -14,7 +14,7 @@ using common::DictionaryPtr;
 using common::StringDictionary;
 using common::Variant;
 
-clsP::clsP(const common::Runtime& runtime) : clsP(runtime, common::libraryFolder()) {}
+clsP::clsP(const common::Runtime& runtime) : clsP(runtime, common::templateFolder()) {}
 
 clsP::clsP(const common::Runtime& runtime, std::filesystem::path collectionFolder)
     : AddinDic(std::make_shared<StringDictionary>()),

@@ -1,7 +1,7 @@
 // The entry points of the script collection `norveljsc`: the add-in creates `clsLoad` by
 // identifier for every script command and every script block edited.
 #include "common/component_entry.h"
-#include "common/library_folder.h"
+#include "common/install_layout.h"
 #include "scriptcollection/cls_load.h"
 #include "scriptcollection/script_library.h"
 
@@ -11,7 +11,7 @@ const ComponentLibrary& componentLibrary() {
     static const ComponentLibrary library = [] {
         ClassTable t(norvel::script::kLibraryName);
         t.add("clsLoad", [](const Runtime& rt) {
-            return std::make_shared<norvel::script::clsLoad>(rt, libraryFolder() / "scripts");
+            return std::make_shared<norvel::script::clsLoad>(rt, templateFolder() / "scripts");
         });
         return ComponentLibrary{std::move(t), {}};
     }();

@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libgumbo-dev libcrypt-dev
   php-cli nodejs npm chromium
   qt6-base-dev fonts-dejavu-core fonts-liberation xvfb xauth
+  desktop-file-utils appstream man-db bash-completion dpkg-dev lintian
 )
 
 missing=()

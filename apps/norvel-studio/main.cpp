@@ -1,6 +1,5 @@
-// norvel-studio: the editor stand-in in a window.
-//   norvel-studio [WEB]                      open the web in the folder WEB
-//   norvel-studio --exit-when-ready [WEB]    start, show the window, then quit (for timing)
+// norvel-studio: the editor stand-in in a window. `norvel-studio --help` tells its
+// arguments; they are read in studio_command_line.cpp.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTimer>
@@ -10,38 +9,55 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <variant>
+#include <vector>
 
+#include "apps/norvel-studio/studio_command_line.h"
 #include "host/qt/studio/studio.h"
 #include "host/qt/studio/studio_window.h"
 
 int main(int argc, char* argv[]) {
     QElapsedTimer clock;
     clock.start();
+    using norvel::studio::StudioInvocation;
+    // Asked before QApplication, which needs a display: --help and --version work without one.
+    switch (norvel::studio::earlyRequest(std::vector<std::string>(argv + 1, argv + argc))) {
+        case StudioInvocation::Kind::help:
+            std::cout << norvel::studio::studioHelp();
+            return 0;
+        case StudioInvocation::Kind::version:
+            std::cout << norvel::studio::studioVersion();
+            return 0;
+        case StudioInvocation::Kind::start:
+            break;
+    }
+
     QApplication application(argc, argv);
     QApplication::setApplicationName("Norvel Studio");
 
-    bool exitWhenReady = false;
-    std::filesystem::path web;
-    const QStringList args = QApplication::arguments();
-    for (int i = 1; i < args.size(); ++i) {
-        if (args[i] == "--exit-when-ready") {
-            exitWhenReady = true;
-        } else if (args[i].startsWith("-") || !web.empty()) {
-            std::cerr << "usage: norvel-studio [--exit-when-ready] [WEB]\n";
-            return 2;
-        } else {
-            web = args[i].toStdString();
-        }
+    std::vector<std::string> args;
+    const QStringList qtArgs = QApplication::arguments();
+    for (int i = 1; i < qtArgs.size(); ++i)
+        args.push_back(qtArgs[i].toStdString());
+    auto parsed = norvel::studio::parseStudioCommandLine(args);
+    if (auto* wrong = std::get_if<std::string>(&parsed)) {
+        std::cerr << "norvel-studio: " << *wrong << '\n' << norvel::studio::studioUsage();
+        return 2;
     }
-    if (!web.empty() && !std::filesystem::is_directory(web)) {
-        std::cerr << "norvel-studio: " << web.string() << " is no folder\n";
+    const auto& invocation = std::get<StudioInvocation>(parsed);
+    auto resolved = norvel::studio::resolveNamed(invocation.named);
+    if (auto* missing = std::get_if<std::string>(&resolved)) {
+        std::cerr << "norvel-studio: " << *missing << '\n';
         return 1;
     }
+    const auto& open = std::get<norvel::studio::WebAndPage>(resolved);
 
     norvel::host::qt::Studio studio(
         [](const std::string& note) { std::cerr << "norvel-studio: " << note << '\n'; });
-    studio.start(web);
-    if (exitWhenReady) {
+    studio.start(open.web);
+    if (!open.page.empty())
+        studio.window().runCommand([&] { studio.window().openPage(open.page); });
+    if (invocation.exitWhenReady) {
         // Ready once the window is on the screen and painted: the moment a person could work.
         auto whenExposed = std::make_shared<std::function<void()>>();
         *whenExposed = [&, whenExposed] {

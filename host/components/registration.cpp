@@ -7,7 +7,7 @@
 #include "common/conversions.h"
 #include "common/error.h"
 #include "common/ini_file.h"
-#include "common/library_folder.h"
+#include "common/install_layout.h"
 #include "host/components/component_library.h"
 
 namespace norvel::host {
@@ -64,6 +64,7 @@ RegistrationReport registerLibraries(const std::vector<std::filesystem::path>& l
             std::string identifier = library.libraryName + "." + className;
             registry.setValue("components", identifier, absolute.string());
             report.identifiers.push_back(identifier);
+            report.libraryOf.push_back(absolute);
         }
         for (const AddinDeclaration& addin : library.addins) {
             std::string identifier = library.libraryName + "." + addin.className;
@@ -79,13 +80,29 @@ RegistrationReport registerLibraries(const std::vector<std::filesystem::path>& l
 }
 
 std::vector<std::filesystem::path> bundledLibraries() {
-    std::filesystem::path folder = common::libraryFolder().parent_path() / "lib";
-    std::vector<std::filesystem::path> libraries;
-    for (const char* name :
-         {"libnorvelfp.so", "libnorvelpc.so", "libnorvelsc.so", "libnorveljsc.so"})
-        if (std::filesystem::exists(folder / name))
-            libraries.push_back(folder / name);
-    return libraries;
+    for (const std::filesystem::path& folder : common::libraryFolderCandidates()) {
+        std::vector<std::filesystem::path> libraries;
+        for (const char* name :
+             {"libnorvelfp.so", "libnorvelpc.so", "libnorvelsc.so", "libnorveljsc.so"}) {
+            std::error_code ec;
+            if (std::filesystem::exists(folder / name, ec))
+                libraries.push_back(folder / name);
+        }
+        if (!libraries.empty())
+            return libraries;
+    }
+    return {};
+}
+
+std::optional<RegistrationReport> registerBundledLibrariesOnFirstUse(
+    const std::filesystem::path& registryFile, const std::filesystem::path& addinListFile) {
+    std::error_code ec;
+    if (std::filesystem::exists(registryFile, ec) || std::filesystem::exists(addinListFile, ec))
+        return std::nullopt;
+    std::vector<std::filesystem::path> libraries = bundledLibraries();
+    if (libraries.empty())
+        return std::nullopt;
+    return registerLibraries(libraries, registryFile, addinListFile);
 }
 
 }  // namespace norvel::host

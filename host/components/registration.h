@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,13 +20,14 @@ struct AddinListEntry {
 std::filesystem::path defaultAddinListFile();  // configFolder()/addins.ini
 std::vector<AddinListEntry> readAddinList(const std::filesystem::path& file);
 
-// The suite's libraries of this build or installation: lib/ beside the program's bin/
-// folder, those of them that exist.
+// The suite's libraries of this build or installation, those of them that exist: in the
+// installed private library folder, or else in lib/ beside the program's bin/ folder.
 std::vector<std::filesystem::path> bundledLibraries();
 
 struct RegistrationReport {
-    std::vector<std::string> identifiers;  // every class registered, "library.class"
-    std::vector<std::string> addins;       // identifiers entered in the add-in list
+    std::vector<std::string> identifiers;          // every class registered, "library.class"
+    std::vector<std::filesystem::path> libraryOf;  // for each identifier, its library file
+    std::vector<std::string> addins;               // identifiers entered in the add-in list
 };
 
 // Loads each library, then writes (merging with what is there) the registry and the add-in
@@ -34,5 +36,12 @@ struct RegistrationReport {
 RegistrationReport registerLibraries(const std::vector<std::filesystem::path>& libraries,
                                      const std::filesystem::path& registryFile,
                                      const std::filesystem::path& addinListFile);
+
+// A fresh configuration (neither the registry nor the add-in list exists yet) gets the
+// bundled libraries registered, so that the suite's menu is there on first use. Returns what
+// was registered, or nothing when the configuration was not fresh or no library was found.
+// Throws Error as registerLibraries does.
+std::optional<RegistrationReport> registerBundledLibrariesOnFirstUse(
+    const std::filesystem::path& registryFile, const std::filesystem::path& addinListFile);
 
 }  // namespace norvel::host

@@ -6,6 +6,7 @@
 #include "host/editor/editor_app.h"
 #include "host/editor/host_document.h"
 #include "host/editor/host_page_window.h"
+#include "host/headless/menu_path_hint.h"
 #include "host/session/script_error.h"
 
 namespace norvel::host {
@@ -77,7 +78,14 @@ void HeadlessEditor::runAction(const ScriptAction& action) {
         setCaret(action);
     } else if (name == "menu") {
         app_.start();  // the editor starts before the first menu click
-        app_.clickMenu(args);
+        try {
+            app_.clickMenu(args);
+        } catch (const common::Error& e) {
+            auto hint = menuPathHint(app_.commandBars(), args);
+            if (!hint)
+                throw;
+            throw common::Error(e.number(), e.source(), e.description() + " (" + *hint + ")");
+        }
     } else if (name == "edit-block") {
         requirePage();
         app_.editBlock(std::stoi(args[0]));

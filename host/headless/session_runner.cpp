@@ -31,7 +31,16 @@ int runSession(const SessionOptions& options) {
         return 1;
     }
 
+    if (options.beforeRegistryIsRead)
+        options.beforeRegistryIsRead();
+
     std::filesystem::path scriptFolder = std::filesystem::absolute(options.script).parent_path();
+    // --web replaces the folder of the script's first `web` line; a script without one is
+    // played on that web from its first action.
+    bool scriptOpensWeb = false;
+    for (const ScriptAction& action : actions)
+        if (action.kind == ScriptActionKind::editor && action.name == "web")
+            scriptOpensWeb = true;
     SessionCursor cursor(std::move(actions));
     ScriptedUi ui(cursor, out);
     ui.setScriptFolder(scriptFolder.string());
@@ -43,6 +52,15 @@ int runSession(const SessionOptions& options) {
         [&](const std::string& file) { ui.writeLine("help " + quoteScriptString(file)); });
     EditorApp app(ui, settings, components, help, defaultAddinListFile());
     HeadlessEditor editor(app, settings, scriptFolder, options.web);
+
+    if (options.web && !scriptOpensWeb) {
+        try {
+            app.openWeb(*options.web);
+        } catch (const common::Error& e) {
+            err << "norvel: --web " << options.web->string() << ": " << e.description() << '\n';
+            return 1;
+        }
+    }
 
     try {
         while (!cursor.atEnd()) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -17,6 +18,9 @@ struct SessionOptions {
     std::optional<std::filesystem::path> web;  // --web: overrides the script's first `web`
     std::ostream* transcript = nullptr;        // standard output
     std::ostream* diagnostics = nullptr;       // standard error
+    // Called once the script has been read, before the registry and the add-in list are:
+    // `norvel run` registers the bundled libraries in a fresh configuration there.
+    std::function<void()> beforeRegistryIsRead;
 };
 
 // Runs the session; the exit status: 0 when the whole script ran, 1 on a script error

@@ -9,26 +9,19 @@ namespace norvel::host::qt {
 
 namespace {
 
-// The component registry's file. A fresh installation has no add-in list yet: what came
-// with the program is registered first, so that the registry read next holds it.
+// The component registry's file. A fresh configuration gets what came with the program
+// registered first, so that the registry read next holds it.
 std::filesystem::path registryFileAfterFirstStart(
     const std::function<void(const std::string&)>& report) {
     std::filesystem::path registryFile = ComponentRegistry::defaultRegistryFile();
-    if (!readAddinList(defaultAddinListFile()).empty())
-        return registryFile;
-    std::vector<std::filesystem::path> libraries = bundledLibraries();
-    if (libraries.empty())
-        return registryFile;
-    RegistrationReport done;
     try {
-        done = registerLibraries(libraries, registryFile, defaultAddinListFile());
+        if (auto done = registerBundledLibrariesOnFirstUse(registryFile, defaultAddinListFile()))
+            report("registered " + std::to_string(done->identifiers.size()) + " components and " +
+                   std::to_string(done->addins.size()) + " add-in(s) of this installation");
     } catch (const common::Error& e) {
         // The editor still runs, only without the suite's menu.
         report("the bundled libraries could not be registered: " + e.description());
-        return registryFile;
     }
-    report("registered " + std::to_string(done.identifiers.size()) + " components and " +
-           std::to_string(done.addins.size()) + " add-in(s) of this installation");
     return registryFile;
 }
 

@@ -22,9 +22,9 @@ class StudioWindow;
 
 class Studio {
   public:
-    // Reads the settings, registry and add-in list of the configuration folder. When the
-    // add-in list is empty, the suite's bundled libraries are registered first, so that a
-    // fresh installation shows its menu at once. `report` receives notes for the person
+    // Reads the settings, registry and add-in list of the configuration folder. In a fresh
+    // configuration the suite's bundled libraries are registered first, so that a fresh
+    // installation shows its menu at once. `report` receives notes for the person
     // (registration, a damaged settings file).
     explicit Studio(std::function<void(const std::string&)> report = {});
     ~Studio();
