@@ -144,6 +144,19 @@ test('a hovered or focused box keeps its message', async () => {
     await page.close();
 });
 
+// Pauses the first box the moment it shows message `index`, as a pointer arriving just then
+// would. Waiting first and hovering after lets a busy machine bring the next message before the
+// pointer gets there.
+async function pauseAt(page, index) {
+    await page.waitForFunction((wanted) => {
+        const first = document.querySelector('.fadingmessages_nv');
+        if (first.dataset.index !== wanted)
+            return false;
+        first.dispatchEvent(new MouseEvent('mouseenter'));
+        return true;
+    }, String(index));
+}
+
 test('message links open where the author chose', async () => {
     const url = await tickerPage('external', 'links.html', [
         {messages: messages(), settings: {width: '240', height: '90', delay: '400', border: '1'}},
@@ -153,8 +166,7 @@ test('message links open where the author chose', async () => {
     const text = box(page).locator('.fadingmessages_nv-text');
 
     // The pointer moving onto the link pauses the box, so the link stays while clicked.
-    await page.waitForFunction(
-        () => document.querySelector('.fadingmessages_nv').dataset.index === '1');
+    await pauseAt(page, 1);
     await box(page).hover();
     await page.waitForTimeout(150);
     const newWindow = text.getByRole('link', {name: 'in a new window'});
@@ -168,8 +180,7 @@ test('message links open where the author chose', async () => {
     // The clicked link keeps the focus, which keeps the box paused until it leaves.
     await page.evaluate(() => document.activeElement.blur());
     await page.mouse.move(0, 500);
-    await page.waitForFunction(
-        () => document.querySelector('.fadingmessages_nv').dataset.index === '2');
+    await pauseAt(page, 2);
     await box(page).hover();
     await page.waitForTimeout(150);
     browser.expectClean(page);
