@@ -107,7 +107,7 @@ TEST_F(PollTemplatePhpAdmin, ChangePushesTheOldPollOntoTheHistory) {
                                                 {"question", "Tea <or> coffee?"},
                                                 {"answers", "Tea\r\n\r\n Coffee \r\n"}});
     EXPECT_EQ(changed.status, 303) << changed.body;
-    EXPECT_EQ(readPollFile("votes.htm"), "Tea <or> coffee?||Tea||0||Coffee||0");
+    EXPECT_EQ(readPollFile("votes.htm"), "Tea &lt;or&gt; coffee?||Tea||0||Coffee||0");
     EXPECT_EQ(readPollFile("history.htm"),
               "Q?||Yes||5||No||7\r\nBest pet?||Cat||3||Dog||1\r\nBest day?||Monday||0||Friday||9");
 

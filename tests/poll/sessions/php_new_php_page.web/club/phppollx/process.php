@@ -1,0 +1,64 @@
+<?php
+/*
+ * Norvel poll: receives a vote from the voting form.
+ *
+ * POST fields: vote (the index of the answer's count in the poll data string: 2 for the first
+ * answer, 4 for the second, ...), poll (the poll's identity when the form was shown) and back
+ * (the page to return to). A visitor whose cookie shows a vote for this poll is refused and
+ * nothing is counted. After the vote the visitor goes back to the page, which then shows the
+ * results in place of the form, or to the results page, as the poll is set up.
+ */
+declare(strict_types=1);
+
+$poll = (static function (): NorvelPoll1 {
+    $norvelPollAsLibrary = true;
+    return require __DIR__ . '/vote.php';
+})();
+
+header('Cache-Control: no-store');
+if (($_SERVER['REQUEST_METHOD'] ?? '') !== 'POST') {
+    header('Allow: POST');
+    NorvelPoll1::fail(405, 'Votes are sent with the poll\'s form (POST).');
+}
+
+$vote = $_POST['vote'] ?? null;
+$identity = $_POST['poll'] ?? null;
+if (!is_string($vote) || !is_string($identity) || !preg_match('/^[0-9]{1,4}$/', $vote)) {
+    NorvelPoll1::fail(400, 'This is not a vote: choose an answer and press the vote button.');
+}
+$countIndex = (int) $vote;
+
+try {
+    $current = $poll->readPoll();
+    if ($countIndex < 2 || $countIndex % 2 !== 0 || $countIndex / 2 > count($current['answers'])) {
+        NorvelPoll1::fail(400, 'There is no such answer in this poll.');
+    }
+    if ($identity !== NorvelPoll1::identity($current)) {
+        NorvelPoll1::fail(409, 'The poll has changed since the form was shown. Please vote again.');
+    }
+    if ($poll->hasVoted($current)) {
+        NorvelPoll1::fail(403, 'You have already voted in this poll. Your vote was not counted again.');
+    }
+
+    $refused = null;
+    $counted = $poll->update(function (array $data) use ($countIndex, $identity, &$refused): ?array {
+        // Checked again under the lock: the poll may have been changed meanwhile.
+        if (NorvelPoll1::identity($data) !== $identity) {
+            $refused = 'The poll has changed since the form was shown. Please vote again.';
+            return null;
+        }
+        $data['answers'][$countIndex / 2 - 1]['count'] += 1;
+        return $data;
+    });
+    if ($refused !== null) {
+        NorvelPoll1::fail(409, $refused);
+    }
+} catch (NorvelPollDataError $error) {
+    NorvelPoll1::fail(500, $error->getMessage());
+}
+
+$poll->rememberVote($counted);
+$back = NorvelPoll1::localPath((string) ($_POST['back'] ?? ''));
+$next = $poll->showsResultsAfterVote() && $back !== null ? $back : $poll->url('results.php');
+header('Location: ' . $next, true, 303);
+echo 'Thank you: your vote was counted. Continue at ', $next, "\n";

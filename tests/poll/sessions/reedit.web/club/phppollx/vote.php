@@ -1,0 +1,440 @@
+<?php
+/*
+ * Norvel poll: the voting form, and the library the poll's other scripts share.
+ *
+ * A page shows the poll with <? include("DIR/vote.php"); ?>. The include runs with the page's
+ * working directory and in the page's variable scope, so every path here is built from
+ * __DIR__ and nothing is left in the page's variables. The scripts beside this file
+ * (process.php, results.php, vote_js.php, admin/) require it with $norvelPollAsLibrary set
+ * to true: they get the NorvelPoll1 object and nothing is written.
+ *
+ * Data files: votes.htm holds one poll data string "question||answer1||count1||..." and
+ * history.htm earlier ones, newest first, one per CRLF line. Every change takes the exclusive
+ * lock on poll.lock and replaces the file atomically (temporary file + rename), so no vote is
+ * lost when many visitors vote at once. Readers need no lock: they see the old or the new file.
+ */
+declare(strict_types=1);
+
+if (!class_exists('NorvelPoll1', false)) {
+    final class NorvelPollDataError extends RuntimeException
+    {
+    }
+
+    final class NorvelPoll1
+    {
+        private const VOTES_FILE = 'votes.htm';
+        private const HISTORY_FILE = 'history.htm';
+        private const LOCK_FILE = 'poll.lock';
+        private const MAX_COOKIE_DAYS = 3650.0;
+
+        /** @param array<string,string> $settings the poll editor's values */
+        public function __construct(public readonly string $folder, private array $settings)
+        {
+        }
+
+        public function setting(string $name): string
+        {
+            return $this->settings[$name] ?? '';
+        }
+
+        public static function escape(string $text): string
+        {
+            return htmlspecialchars($text, ENT_QUOTES | ENT_SUBSTITUTE | ENT_HTML5, 'UTF-8');
+        }
+
+        /** Sends a header unless the including page has already started its output. */
+        public static function header(string $line): void
+        {
+            if (!headers_sent()) {
+                header($line);
+            }
+        }
+
+        /** Ends the request with a short plain-text answer. */
+        public static function fail(int $status, string $message): never
+        {
+            if (!headers_sent()) {
+                http_response_code($status);
+                header('Content-Type: text/plain; charset=utf-8');
+                header('Cache-Control: no-store');
+            }
+            echo $message, "\n";
+            exit;
+        }
+
+        // ---- poll data strings
+
+        /**
+         * Splits a poll data string; null when it is not one (no question, an answer without
+         * a count, or a count that is not a whole number).
+         * @return ?array{question:string, answers:list<array{text:string,count:int}>}
+         */
+        public static function parse(string $data): ?array
+        {
+            $fields = explode('||', rtrim($data, "\r\n"));
+            if (count($fields) % 2 === 0 || $fields[0] === '') {
+                return null;
+            }
+            $answers = [];
+            for ($i = 1; $i < count($fields); $i += 2) {
+                $count = trim($fields[$i + 1]);
+                if (!preg_match('/^[0-9]{1,15}$/', $count)) {
+                    return null;
+                }
+                $answers[] = ['text' => self::decodeText($fields[$i]), 'count' => (int) $count];
+            }
+            return ['question' => self::decodeText($fields[0]), 'answers' => $answers];
+        }
+
+        /**
+         * The data files hold "&", "<" and ">" of the texts as character references, so a file
+         * reads back as the same text as a page's text too (the poll editor reads it so).
+         * Older files hold plain text, which reads the same.
+         */
+        public static function decodeText(string $text): string
+        {
+            return html_entity_decode($text, ENT_QUOTES | ENT_HTML5, 'UTF-8');
+        }
+
+        public static function encodeText(string $text): string
+        {
+            return str_replace(['&', '<', '>'], ['&amp;', '&lt;', '&gt;'], $text);
+        }
+
+        public static function format(array $poll): string
+        {
+            $fields = [self::encodeText($poll['question'])];
+            foreach ($poll['answers'] as $answer) {
+                $fields[] = self::encodeText($answer['text']);
+                $fields[] = (string) $answer['count'];
+            }
+            return implode('||', $fields);
+        }
+
+        /** Question and answer texts, without the counts: what a vote cookie is bound to. */
+        public static function identity(array $poll): string
+        {
+            $texts = [$poll['question']];
+            foreach ($poll['answers'] as $answer) {
+                $texts[] = $answer['text'];
+            }
+            return substr(hash('sha256', implode("\n", $texts)), 0, 20);
+        }
+
+        public static function total(array $poll): int
+        {
+            return array_sum(array_column($poll['answers'], 'count'));
+        }
+
+        /** To the nearest whole number, halves to the even one, as the editor's preview. */
+        public static function roundHalfEven(float $value): int
+        {
+            $floor = floor($value);
+            $fraction = $value - $floor;
+            if ($fraction > 0.5 || ($fraction === 0.5 && fmod($floor, 2.0) !== 0.0)) {
+                $floor += 1.0;
+            }
+            return (int) $floor;
+        }
+
+        // ---- files
+
+        public function path(string $file): string
+        {
+            return $this->folder . DIRECTORY_SEPARATOR . $file;
+        }
+
+        public function readPoll(): array
+        {
+            $data = @file_get_contents($this->path(self::VOTES_FILE));
+            if ($data === false) {
+                throw new NorvelPollDataError('The poll data file votes.htm is missing.');
+            }
+            $poll = self::parse($data);
+            if ($poll === null) {
+                throw new NorvelPollDataError('The poll data file votes.htm is damaged.');
+            }
+            return $poll;
+        }
+
+        public function hasHistory(): bool
+        {
+            return is_file($this->path(self::HISTORY_FILE));
+        }
+
+        /** @return list<string> the earlier polls' data strings, newest first */
+        public function readHistory(): array
+        {
+            $text = @file_get_contents($this->path(self::HISTORY_FILE));
+            if ($text === false || $text === '') {
+                return [];
+            }
+            return array_values(array_filter(explode("\r\n", $text), fn ($line) => $line !== ''));
+        }
+
+        /**
+         * Runs $change(poll, history) under the exclusive lock on the freshly read data. It
+         * returns the new poll (or null to leave votes.htm alone) and may change $history,
+         * which is written back when history.htm exists. Returns the poll as it then stands.
+         */
+        public function update(callable $change): array
+        {
+            $lock = @fopen($this->path(self::LOCK_FILE), 'c');
+            if ($lock === false) {
+                throw new NorvelPollDataError(
+                    'The poll folder is not writable by the web server, so votes cannot be saved.');
+            }
+            try {
+                if (!flock($lock, LOCK_EX)) {
+                    throw new NorvelPollDataError('The poll data could not be locked.');
+                }
+                $poll = $this->readPoll();
+                $history = $this->readHistory();
+                $oldHistory = $history;
+                $changed = $change($poll, $history);
+                if ($history !== $oldHistory && $this->hasHistory()) {
+                    $this->replaceFile(self::HISTORY_FILE, implode("\r\n", $history));
+                }
+                if ($changed !== null) {
+                    $this->replaceFile(self::VOTES_FILE, self::format($changed));
+                    $poll = $changed;
+                }
+                return $poll;
+            } finally {
+                flock($lock, LOCK_UN);
+                fclose($lock);
+            }
+        }
+
+        private function replaceFile(string $file, string $content): void
+        {
+            $target = $this->path($file);
+            $temporary = @tempnam($this->folder, 'poll');
+            if ($temporary === false) {
+                throw new NorvelPollDataError("The poll folder is not writable: $file was not saved.");
+            }
+            $handle = fopen($temporary, 'wb');
+            $written = $handle !== false ? fwrite($handle, $content) : false;
+            $flushed = $handle !== false && fflush($handle) && fsync($handle);
+            if ($handle !== false) {
+                fclose($handle);
+            }
+            if ($written !== strlen($content) || !$flushed) {
+                @unlink($temporary);
+                throw new NorvelPollDataError("$file could not be written.");
+            }
+            @chmod($temporary, 0644);
+            if (!@rename($temporary, $target)) {
+                @unlink($temporary);
+                throw new NorvelPollDataError("$file could not be replaced.");
+            }
+        }
+
+        // ---- visitors
+
+        public function cookieName(): string
+        {
+            return 'nvpoll_' . substr(hash('sha256', $this->folder), 0, 16);
+        }
+
+        public function hasVoted(array $poll): bool
+        {
+            return ($_COOKIE[$this->cookieName()] ?? '') === self::identity($poll);
+        }
+
+        /** Seconds the vote cookie lives; 0 for a cookie that ends with the browser session. */
+        public function cookieLifetime(): int
+        {
+            $days = trim($this->setting('c'));
+            $days = is_numeric($days) ? (float) $days : 30.0;
+            if (!is_finite($days) || $days <= 0.0) {
+                return 0;
+            }
+            return max(1, (int) round(min($days, self::MAX_COOKIE_DAYS) * 86400.0));
+        }
+
+        public function rememberVote(array $poll): void
+        {
+            $lifetime = $this->cookieLifetime();
+            setcookie($this->cookieName(), self::identity($poll), [
+                'expires' => $lifetime > 0 ? time() + $lifetime : 0,
+                'path' => self::joinUrl(dirname($this->urlPath()), ''),
+                'secure' => self::isHttps(),
+                'httponly' => true,
+                'samesite' => 'Lax',
+            ]);
+        }
+
+        public function showsResultsAfterVote(): bool
+        {
+            return trim($this->setting('return')) === '1';
+        }
+
+        public function opensNewWindow(): bool
+        {
+            return str_contains($this->setting('target'), '_blank');
+        }
+
+        // ---- addresses
+
+        public static function isHttps(): bool
+        {
+            return !empty($_SERVER['HTTPS']) && $_SERVER['HTTPS'] !== 'off';
+        }
+
+        public static function joinUrl(string $folder, string $name): string
+        {
+            return rtrim(str_replace('\\', '/', $folder), '/') . '/' . $name;
+        }
+
+        /** The URL path of the poll folder, from whichever script is running. */
+        public function urlPath(): string
+        {
+            $scriptUrl = (string) ($_SERVER['SCRIPT_NAME'] ?? '');
+            $scriptFolder = realpath(dirname((string) ($_SERVER['SCRIPT_FILENAME'] ?? '')));
+            $scriptUrlFolder = rtrim(str_replace('\\', '/', dirname($scriptUrl)), '/');
+            $ownName = rawurlencode(basename($this->folder));
+            if ($scriptFolder === $this->folder) {
+                return $scriptUrlFolder;
+            }
+            if ($scriptFolder === $this->path('admin')) {
+                return rtrim(str_replace('\\', '/', dirname($scriptUrlFolder)), '/');
+            }
+            // A page beside the poll folder (or, failing that, its name relative to the page).
+            return $scriptFolder === dirname($this->folder) ? $scriptUrlFolder . '/' . $ownName : $ownName;
+        }
+
+        public function url(string $file): string
+        {
+            return self::joinUrl($this->urlPath(), $file);
+        }
+
+        /** A path on this site to go back to after a vote, or null when it is not one. */
+        public static function localPath(string $path): ?string
+        {
+            $isLocal = preg_match('#^/(?![/\\\\])[^\x00-\x20\x7f]*$#', $path) === 1;
+            return $isLocal && strlen($path) <= 2000 ? $path : null;
+        }
+
+        // ---- markup
+
+        /** The id of the voting form, the same on every page, so a script can find it. */
+        public function formId(): string
+        {
+            return 'nvpoll-' . substr(hash('sha256', $this->folder), 0, 10);
+        }
+
+        /** The voting form; $back is the page to return to (empty: set later by script). */
+        public function formHtml(array $poll, string $back): string
+        {
+            $id = $this->formId();
+            $target = $this->opensNewWindow() ? ' target="_blank"' : '';
+            $html = '<div class="norvelpoll norvelpoll-vote">' . "\n"
+                . '<form id="' . $id . '" method="post" action="' . self::escape($this->url('process.php')) . '"' . $target . ">\n"
+                . "<fieldset>\n"
+                . '<legend class="questionx">' . self::escape($poll['question']) . "</legend>\n"
+                . '<div class="norvelpoll-answers">' . "\n";
+            foreach ($poll['answers'] as $index => $answer) {
+                $value = 2 * $index + 2;
+                $html .= '<div class="norvelpoll-answer"><input type="radio" name="vote" value="' . $value
+                    . '" id="' . $id . '-' . $value . '" required> <label for="' . $id . '-' . $value
+                    . '" class="responsex">' . self::escape($answer['text']) . "</label></div>\n";
+            }
+            return $html . "</div>\n"
+                . '<input type="hidden" name="poll" value="' . self::identity($poll) . '">' . "\n"
+                . '<input type="hidden" name="back" value="' . self::escape($back) . '">' . "\n"
+                . '<div class="norvelpoll-buttons"><input type="submit" class="votebuttonx" value="'
+                . self::escape($this->setting('buttonlabel')) . '"></div>' . "\n"
+                . $this->resultsLinkHtml($target)
+                . "</fieldset>\n</form>\n</div>\n";
+        }
+
+        private function resultsLinkHtml(string $target): string
+        {
+            return '<p class="norvelpoll-link"><a href="' . self::escape($this->url('results.php')) . '"'
+                . $target . '>' . self::escape($this->setting('link')) . "</a></p>\n";
+        }
+
+        /** The results table with bars of at most $barWidth pixels. */
+        public function resultsHtml(array $poll, int $barWidth, string $boxClass): string
+        {
+            $total = self::total($poll);
+            $divisor = (float) max($total, 1);
+            $html = '<div class="norvelpoll ' . $boxClass . '">' . "\n"
+                . '<table class="norvelpoll-table">' . "\n"
+                . '<caption class="questionx">' . self::escape($poll['question']) . "</caption>\n";
+            foreach ($poll['answers'] as $answer) {
+                $share = (float) $answer['count'] / $divisor;
+                $html .= '<tr><th scope="row" class="responsex">' . self::escape($answer['text']) . '</th>'
+                    . '<td class="norvelpoll-bar"><img src="' . self::escape($this->url('bar.gif'))
+                    . '" width="' . self::roundHalfEven($share * $barWidth) . '" height="10" alt=""></td>'
+                    . '<td class="responsex norvelpoll-percent">' . self::roundHalfEven($share * 100.0) . '%</td>'
+                    . '<td class="responsex norvelpoll-count">' . $answer['count'] . "</td></tr>\n";
+            }
+            return $html . '<tr><td colspan="4" class="responsex norvelpoll-total">Total votes: ' . $total
+                . "</td></tr>\n</table>\n</div>\n";
+        }
+
+        public function thanksHtml(): string
+        {
+            return '<p class="responsex norvelpoll-thanks">' . self::escape($this->setting('thankyou')) . "</p>\n";
+        }
+
+        /** What a page shows: the results in place of the form once voted, if so set up. */
+        public function boxHtml(string $back): string
+        {
+            $poll = $this->readPoll();
+            if ($this->showsResultsAfterVote() && $this->hasVoted($poll)) {
+                return $this->thanksHtml()
+                    . $this->resultsHtml($poll, (int) $this->setting('wpic2'), 'norvelpoll-vote')
+                    . $this->resultsLinkHtml($this->opensNewWindow() ? ' target="_blank"' : '');
+            }
+            return $this->formHtml($poll, $back);
+        }
+
+        /** Entry point of this file: builds the poll, and shows it unless used as a library. */
+        public static function start(string $folder, array $settings, bool $asLibrary): self
+        {
+            $poll = new self((string) realpath($folder), array_map('strval', $settings));
+            if (!$asLibrary) {
+                try {
+                    $back = self::localPath((string) ($_SERVER['REQUEST_URI'] ?? '')) ?? '';
+                    $html = $poll->boxHtml($back);
+                    self::header('Cache-Control: no-store');
+                    echo $html;
+                } catch (NorvelPollDataError $error) {
+                    echo '<p class="norvelpoll-error">', self::escape($error->getMessage()), "</p>\n";
+                }
+            }
+            return $poll;
+        }
+    }
+}
+
+// The values the poll editor filled in.
+return NorvelPoll1::start(__DIR__, [
+    'thankyou' => <<<'NORVEL_POLL_VALUE'
+Merci!
+NORVEL_POLL_VALUE,
+    'buttonlabel' => <<<'NORVEL_POLL_VALUE'
+Send
+NORVEL_POLL_VALUE,
+    'link' => <<<'NORVEL_POLL_VALUE'
+See results
+NORVEL_POLL_VALUE,
+    'return' => <<<'NORVEL_POLL_VALUE'
+0
+NORVEL_POLL_VALUE,
+    'target' => <<<'NORVEL_POLL_VALUE'
+
+NORVEL_POLL_VALUE,
+    'c' => <<<'NORVEL_POLL_VALUE'
+14
+NORVEL_POLL_VALUE,
+    'wpic' => <<<'NORVEL_POLL_VALUE'
+122
+NORVEL_POLL_VALUE,
+    'wpic2' => <<<'NORVEL_POLL_VALUE'
+88
+NORVEL_POLL_VALUE,
+], isset($norvelPollAsLibrary) && $norvelPollAsLibrary === true);
