@@ -4,6 +4,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
@@ -13,6 +14,7 @@
 #include "common/forms/text_box.h"
 #include "common/forms/tree_view.h"
 #include "host/qt/forms/form_dialog.h"
+#include "host/qt/forms/simple_combo_box.h"
 #include "tests/studio/support/modal_driver.h"
 #include "tests/studio/support/widget_lookup.h"
 #include "tests/studio/window/form_geometry_check.h"
@@ -101,6 +103,13 @@ class PollEditorWindowTest : public QObject {
             QTest::keyClicks(answers->lineEdit(), "Coffee");
             tests::clickWidget(tests::findWidget<QPushButton>(modal, "ctlText1.cmdPlus"));
             QCOMPARE(answers->count(), 1);
+            // The simple combo box shows its list open below the edit field.
+            auto* simple = dynamic_cast<host::qt::SimpleComboBox*>(answers);
+            QVERIFY(simple);
+            QVERIFY(simple->listView()->isVisible());
+            QCOMPARE(simple->listView()->model()->rowCount(), 1);
+            QCOMPARE(simple->listView()->model()->index(0, 0).data().toString(), QString("Coffee"));
+            QVERIFY(simple->listView()->y() >= simple->lineEdit()->geometry().bottom());
 
             for (const auto& node : model->nodes()) {
                 QTreeWidgetItem* item = itemWithKey(*tree, QString::fromStdString(node.key));
