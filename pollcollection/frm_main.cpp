@@ -70,6 +70,16 @@ std::string PollFolderName(common::editor::WebFolder& pageFolder, const std::str
     }
 }
 
+std::string PollFolderName(const common::Runtime& runtime, const std::string& baseName) {
+    std::shared_ptr<common::editor::WebFolder> pageFolder;
+    try {
+        pageFolder = common::pageFolder(runtime);
+    } catch (const std::exception&) {
+        common::raiseCurrentWithContext(common::thisLibraryName(), "PollFolderName");
+    }
+    return PollFolderName(*pageFolder, baseName);
+}
+
 frmMain::frmMain(const common::Runtime& runtime, PollKind kind)
     : Form(*runtime.ui, pollEditorVariant(kind).windowName, pollEditorVariant(kind).caption, 7965,
            6495),
@@ -278,8 +288,7 @@ void frmMain::runGenerator() {
     common::StringDictionary& attributes = *PAddin->AddinDic;
     // An edited poll keeps its folder.
     if (!attributes.exists("dir"))
-        attributes.set("dir",
-                       PollFolderName(*common::pageFolder(runtime_), variant.folderBaseName));
+        attributes.set("dir", PollFolderName(runtime_, variant.folderBaseName));
     PAddin->FormDic->set("dir", attributes.value("dir"));
     auto window = runtime_.application->ActivePageWindow();
     if (!window || !window->File())

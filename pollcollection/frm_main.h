@@ -38,6 +38,8 @@ const PollEditorVariant& pollEditorVariant(PollKind kind);
 // The name for a new poll folder in `pageFolder`: `baseName`, else baseName1, baseName2, ...;
 // after 21 names taken, baseName21 without a further test.
 std::string PollFolderName(common::editor::WebFolder& pageFolder, const std::string& baseName);
+// The same in the folder of the page of the active page window.
+std::string PollFolderName(const common::Runtime& runtime, const std::string& baseName);
 
 class frmMain : public common::forms::Form {
   public:

@@ -5,6 +5,8 @@
 #include "common/atomic_file.h"
 #include "common/editor/web.h"
 #include "common/functions.h"
+#include "common/ui.h"
+#include "host/session/script_parser.h"
 #include "pollcollection/frm_main.h"
 #include "tests/poll/poll_web_fixture.h"
 
@@ -250,6 +252,76 @@ TEST_F(PollEditor, GeneralPaneWritesBarWidthsAndRefusesUnusableWidths) {
     // Hiding the pane with such a width is no error: it has no bars.
     general.FillFormDic();
     EXPECT_EQ(values.value("wpic"), "0");
+}
+
+TEST_F(PollEditor, OkGeneratesANewPollAndShowsTheNoteAfterHidingTheWindow) {
+    for (PollKind kind : {PollKind::php, PollKind::asp}) {
+        cursor = host::SessionCursor(host::parseSessionScript("click Command1\n"));
+        auto editor = openEditor(kind);
+        auto poll = editor->PAddin;
+        fillValidPoll(*editor);
+        editor->TreeView1.userClickNode("results");
+        editor->cmdOK.userClick();
+        EXPECT_TRUE(cursor.atEnd());
+        const bool php = kind == PollKind::php;
+        EXPECT_EQ(poll->AddinDic->value("dir"), php ? "phppollx" : "asppollx");
+        EXPECT_EQ(poll->FormDic->value("dir"), poll->AddinDic->value("dir"));
+        EXPECT_EQ(poll->AddinDic->value("T"), php ? "P2" : "P1");
+        EXPECT_EQ(ui.mousePointer(), common::MousePointer::Default);
+        EXPECT_EQ(editor->ActiveCtl, nullptr);  // released when the window unloaded
+        EXPECT_EQ(editor->TreeView1.selectedKey(), "text");
+        EXPECT_FALSE(editor->loaded());
+        EXPECT_TRUE(webEntryExists(poll->AddinDic->value("dir") + "/votes.htm"));
+    }
+    EXPECT_NE(messages().find("form \"Note\" shown"), std::string::npos);
+}
+
+TEST_F(PollEditor, OkOnAnEditedPollKeepsItsFolderAndShowsNoNote) {
+    writeWebFile("keep/votes.htm", "Q?||A||5");
+    openNewPage("index.htm");
+    auto attributes = std::make_shared<common::StringDictionary>();
+    attributes->set("dir", "keep");
+    auto editor = openEditor(PollKind::php, true, attributes);
+    // The page links no poll style sheet: the style panes come back empty.
+    for (ctlQ* pane : {&editor->ctlQ, &editor->ctlA, &editor->ctlB}) {
+        pane->setFFamily("serif");
+        pane->setFSize("12px");
+        pane->setColor("112233");
+    }
+    editor->ctlGeneral1.QBackC.setColor("000000");
+    editor->ctlGeneral1.ABackC.setColor("FFFFFF");
+    editor->cmdOK.userClick();
+    EXPECT_EQ(attributes->value("dir"), "keep");
+    EXPECT_TRUE(attributes->exists("_EDIT_OK"));
+    EXPECT_EQ(readWebFile("keep/votes.htm"), "Q?||A||5");  // the votes stay
+    EXPECT_EQ(messages().find("Note"), std::string::npos);
+    EXPECT_FALSE(editor->loaded());
+}
+
+TEST_F(PollEditor, AFailureInOkIsShownResetsThePointerAndClosesTheWindow) {
+    auto editor = openEditor();
+    fillValidPoll(*editor);
+    app->activeWindow()->Close(false);  // the page that was to get the poll is gone
+    editor->cmdOK.userClick();
+    EXPECT_NE(messages().find("error \"NorvelFP\" \"Function PollFolderName in "),
+              std::string::npos)
+        << messages();
+    EXPECT_NE(messages().find("\" 91 \"Object variable not set: no page is open\""),
+              std::string::npos)
+        << messages();
+    EXPECT_EQ(ui.mousePointer(), common::MousePointer::Default);
+    EXPECT_FALSE(editor->loaded());
+    EXPECT_FALSE(editor->PAddin);
+}
+
+TEST_F(PollEditor, CancelWritesNothing) {
+    auto editor = openEditor();
+    auto poll = editor->PAddin;
+    fillValidPoll(*editor);
+    editor->cmdCancel.userClick();
+    EXPECT_FALSE(editor->loaded());
+    EXPECT_EQ(poll->AddinDic->count(), 0u);
+    EXPECT_FALSE(webEntryExists("phppollx"));
 }
 
 }  // namespace
