@@ -6,6 +6,8 @@
 #   NAME.out       expected standard output
 #   NAME.err       expected standard error (optional; then the exit status must be 1)
 #   NAME.web/      expected files of the web after the session (optional; compared exactly)
+#   NAME.exists    files of the web (one path a line) that must be there after the session,
+#                  content aside: files copied from templates that other tests check (optional)
 # usage: run_session.sh NORVEL WEB_FIXTURE SCRIPT [LIBRARY...]
 set -euo pipefail
 norvel="$1"; fixture="$2"; script="$3"; shift 3
@@ -31,6 +33,13 @@ else
   [ "$status" -eq 0 ] || { echo "exit status $status:"; cat "$work/err"; failed=1; }
 fi
 if [ -d "$base.web" ]; then
+  if [ -f "$base.exists" ]; then
+    while IFS= read -r path; do
+      [ -n "$path" ] || continue
+      if [ -f "$work/web/$path" ]; then rm -f "$work/web/$path"
+      else echo "missing in the web: $path"; failed=1; fi
+    done < "$base.exists"
+  fi
   if ! diff -r "$base.web" "$work/web"; then failed=1; fi
 fi
 exit $failed
