@@ -19,6 +19,9 @@ constexpr const char* kSeparatorMessage =
 constexpr const char* kEdgeBarMessage =
     "The question and the answers can not begin or end with \"|\", please change it: the poll "
     "keeps its texts separated by \"||\"";
+constexpr const char* kCommentEndMessage =
+    "The vote button label, the results link and the thank you message can not contain \"-->\", "
+    "please change it: the poll keeps them in a comment of the page";
 constexpr const char* kLineBreakMessage =
     "The question and the answers must be one line each, please remove the line break";
 
@@ -135,6 +138,12 @@ bool ctlText::Check() {
         message = "Missing Thanks text";
     if (cmbAnswers.listCount() == 0)
         message = "No answers are supplied";
+    // The three short texts are stored in the poll block's opening comment, which such a text
+    // would end early: the page would lose the block.
+    for (const std::string* text : {&txtVote.text(), &txtResults.text(), &txtThanks.text()}) {
+        if (text->find("-->") != std::string::npos || text->find("--!>") != std::string::npos)
+            message = kCommentEndMessage;
+    }
     // A text that would split into further fields is refused here too: it would come back
     // from votes.htm as other texts, with counts in the wrong places.
     if (const char* broken = pollDataProblem(txtQuestion.text()))

@@ -152,6 +152,12 @@ TEST_F(PollEditor, TextPaneRefusesSeparatorsAndKeepsApostrophesOutOfAnswers) {
               "keeps its texts separated by \"||\"");
     text.txtQuestion.setText("Don't stop");
     EXPECT_TRUE(text.Check());  // the apostrophe alone is only told
+    // The short texts live in the block's comment: its end would lose the block.
+    text.txtThanks.setText("Bye --> now");
+    EXPECT_FALSE(text.Check());
+    EXPECT_NE(ui.lastMessage().find("can not contain \"-->\""), std::string::npos);
+    text.txtThanks.setText("Bye -- now");
+    EXPECT_TRUE(text.Check());
     text.FillFormDic();
     EXPECT_EQ(editor->PAddin->FormDic->value("answers"), "A | B||0");
 }
