@@ -44,7 +44,7 @@ QWidget* createTextBox(const TextBox& box, QWidget* parent) {
 
 QWidget* createComboBox(const ComboBox& combo, QWidget* parent) {
     auto* widget = combo.style() == ComboBox::Style::SimpleCombo ? new SimpleComboBox(parent)
-                                                                  : new QComboBox(parent);
+                                                                 : new QComboBox(parent);
     if (combo.style() != ComboBox::Style::DropDownList) {
         widget->setEditable(true);
         // The model keeps the list; typed text is no new item, and completing would type for
