@@ -15,6 +15,7 @@
 #include "common/forms/tree_view.h"
 #include "host/qt/forms/form_dialog.h"
 #include "host/qt/forms/simple_combo_box.h"
+#include "host/qt/page/page_view.h"
 #include "tests/studio/support/modal_driver.h"
 #include "tests/studio/support/widget_lookup.h"
 #include "tests/studio/window/form_geometry_check.h"
@@ -160,6 +161,60 @@ class PollEditorWindowTest : public QObject {
         QVERIFY2(checkedWidgets > 12 * 20, qPrintable(QString::number(checkedWidgets)));
         QCOMPARE(chosenColor, QString("336699"));
         QVERIFY(previewSource.endsWith("results.htm"));
+    }
+
+    void aPollMadeInTheWindowOpensAgainFromItsBlock() {
+        fixture_->window().openPage("index.htm");
+        ModalDriver driver(std::chrono::seconds(60));
+        driver.whenModalShown([&](QWidget* modal) {
+            auto* tree = tests::findWidget<QTreeWidget>(modal, "TreeView1");
+            QVERIFY(tree);
+            typeInto(modal, "ctlText1.txtQuestion", "Tea & <cake>?");
+            auto* answers = tests::findWidget<QComboBox>(modal, "ctlText1.cmbAnswers");
+            QVERIFY(answers);
+            answers->lineEdit()->setFocus();
+            // Letters beyond ASCII come as key events with their text.
+            for (QChar c : QString("Çà et là"))
+                QTest::sendKeyEvent(QTest::Click, answers->lineEdit(), Qt::Key_unknown, QString(c),
+                                    Qt::NoModifier);
+            tests::clickWidget(tests::findWidget<QPushButton>(modal, "ctlText1.cmdPlus"));
+            tree->setCurrentItem(itemWithKey(*tree, "options"));
+            typeInto(modal, "ctlOp1.txtPassword", "secret");
+            tree->setCurrentItem(itemWithKey(*tree, "general"));
+            typeInto(modal, "ctlGeneral1.QBackC.txtColor", "336699");
+            typeInto(modal, "ctlGeneral1.ABackC.txtColor", "FFFFEE");
+            const char* panes[] = {"question", "answers", "other"};
+            const char* inputs[] = {"ctlQ.HexColor1.txtColor", "ctlA.HexColor1.txtColor",
+                                    "ctlB.HexColor1.txtColor"};
+            for (int i = 0; i < 3; ++i) {
+                tree->setCurrentItem(itemWithKey(*tree, panes[i]));
+                typeInto(modal, inputs[i], "222222");
+            }
+            tests::clickWidget(tests::findWidget<QPushButton>(modal, "cmdOK"));
+        });
+        // The note after a new poll.
+        driver.whenModalShown([](QWidget* modal) {
+            tests::clickWidget(tests::findWidget<QPushButton>(modal, "Command1"));
+        });
+        fixture_->window().menuAction({"Norvel", "Polls", "PHP Polls"})->trigger();
+        QVERIFY(driver.allRan());
+        QVERIFY(std::filesystem::exists(fixture_->web() / "phppollx" / "votes.htm"));
+
+        // A double-click on the block opens the editor with the poll as it was made.
+        QString question;
+        QStringList items;
+        ModalDriver again(std::chrono::seconds(60));
+        again.whenModalShown([&](QWidget* modal) {
+            question = tests::findWidget<QLineEdit>(modal, "ctlText1.txtQuestion")->text();
+            auto* answers = tests::findWidget<QComboBox>(modal, "ctlText1.cmbAnswers");
+            for (int i = 0; i < answers->count(); ++i)
+                items << answers->itemText(i);
+            tests::clickWidget(tests::findWidget<QPushButton>(modal, "cmdCancel"));
+        });
+        emit fixture_->window().activePageView()->blockDoubleClicked(1);
+        QVERIFY(again.allRan());
+        QCOMPARE(question, QString("Tea & <cake>?"));
+        QCOMPARE(items, QStringList{QString("Çà et là")});
     }
 
   private:
