@@ -34,6 +34,17 @@ inline char asciiLower(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+inline char asciiUpper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+inline std::string toUpperAscii(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper)
+        c = asciiUpper(c);
+    return upper;
+}
+
 inline std::string toLowerAscii(std::string_view text) {
     std::string lower(text);
     for (char& c : lower)

@@ -3,8 +3,10 @@
 #include "common/editor/application.h"
 #include "common/editor/page_window.h"
 #include "common/error.h"
+#include "common/error_mod.h"
 #include "common/functions.h"
 #include "common/ui.h"
+#include "pollcollection/frm_main.h"
 
 namespace norvel::poll {
 
@@ -66,19 +68,17 @@ void clsLoad::LoadFrm(const std::string& item) {
         runtime_.ui->message("Can't Locate Form");
         return;
     }
-    std::shared_ptr<clsP> generator = PAddin();
-    generator->AddinDic = dictAttrs();
-    generator->realcom = realcom_;
-    Editor_ = createEditor(kind);
-    Editor_->Show(true);
-}
-
-std::unique_ptr<common::forms::Form> clsLoad::createEditor(PollKind kind) {
-    // The poll editor windows are not part of this build yet. Say so plainly rather than
-    // pretend: the add-in shows this in its error box.
-    throw common::Error(common::errnum::kCannotCreateObject, common::thisLibraryName(),
-                        std::string("The poll editor is not available in this build (") +
-                            (kind == PollKind::php ? "PHP" : "ASP") + " poll)");
+    try {
+        std::shared_ptr<clsP> generator = PAddin();
+        generator->AddinDic = dictAttrs();
+        generator->realcom = realcom_;
+        auto editor = std::make_unique<frmMain>(runtime_, kind);
+        editor->PAddin = generator;
+        Editor_ = std::move(editor);
+        Editor_->Show(true);
+    } catch (const std::exception&) {
+        common::showCurrentError(*runtime_.ui, common::thisLibraryName(), "NorvelFP");
+    }
 }
 
 }  // namespace norvel::poll

@@ -35,8 +35,6 @@ class clsLoad : public common::Dispatch {
     void LoadFrm(const std::string& item);
 
   private:
-    std::unique_ptr<common::forms::Form> createEditor(PollKind kind);
-
     common::Runtime runtime_;
     common::DispatchPtr bot_;
     common::DictionaryPtr dictAttrs_;

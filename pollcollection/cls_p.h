@@ -41,6 +41,8 @@ class clsP : public common::Dispatch {
     bool BotStr = true;
 
     const std::filesystem::path& collectionFolder() const { return collectionFolder_; }
+    // The Ui, settings and editor this generator works with; the poll editor's panes use them.
+    const common::Runtime& runtime() const { return runtime_; }
 
     // One run per OK of the editor, after it has filled both dictionaries and set "dir" and
     // "T". `extension` is the page's extension without the dot.

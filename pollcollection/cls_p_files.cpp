@@ -10,6 +10,7 @@
 #include "common/functions.h"
 #include "common/password_hash.h"
 #include "pollcollection/cls_p.h"
+#include "pollcollection/poll_data.h"
 
 namespace norvel::poll {
 
@@ -74,7 +75,7 @@ void clsP::writeVoteData(WebFolder& pollFolder, const std::filesystem::path& tem
         return;
     const std::string dir = FormDic->value("dir");
     if (common::FileExistInPoll(runtime_, kVoteData, dir))
-        WriteFile(dir, kVoteData, FormDic->value("qa"));
+        WriteFile(dir, kVoteData, pollDataFileText(FormDic->value("qa")));
     else
         fill(pollFolder, templateFolder, kVoteData, false, true);
 }
@@ -89,7 +90,7 @@ void clsP::writeHistory(WebFolder& pollFolder, const std::filesystem::path& temp
     if (!common::FileExistInPoll(runtime_, kHistory, dir))
         fill(pollFolder, templateFolder, kHistory, false, true);
     else if (SubTextVote())
-        WriteFile(dir, kHistory, FormDic->value("txthistory"));
+        WriteFile(dir, kHistory, pollDataFileText(FormDic->value("txthistory")));
 }
 
 void clsP::writeAdminPages(PollKind kind, WebFolder& adminFolder,
@@ -109,6 +110,11 @@ bool clsP::fill(WebFolder& folder, const std::filesystem::path& templateFolder,
     StringDictionary values = *FormDic;
     if (values.exists(common::kPasswordKey))
         values.remove(common::kPasswordKey);
+    // The data files hold their poll data strings as the page text they are read back as.
+    for (const char* data : {"qa", "txthistory"}) {
+        if (values.exists(data))
+            values.set(data, pollDataFileText(values.value(data)));
+    }
     return common::SubFile(runtime_, folder, templateFolder, fileName, overwrite, substitute,
                            values);
 }

@@ -1,9 +1,13 @@
 #include "host/headless/scripted_ui.h"
 
 #include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
 
 #include "common/error.h"
 #include "common/forms/form.h"
+#include "common/forms/web_browser.h"
 #include "host/headless/dialog_actions.h"
 #include "host/session/script_error.h"
 #include "host/session/script_quote.h"
@@ -15,6 +19,15 @@ using common::MsgBoxResult;
 using common::forms::Form;
 
 namespace {
+
+std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
 
 bool answerFits(const std::string& answer, MsgBoxButtons buttons, MsgBoxResult& result) {
     struct Choice {
@@ -230,7 +243,39 @@ void ScriptedUi::runCheck(const ScriptAction& action) {
                                   quoteScriptString(actual));
         return;
     }
+    if (what == "page") {
+        checkBrowserPage(top, action);
+        return;
+    }
     fail(action.line, "unknown check '" + what + "'");
+}
+
+void ScriptedUi::checkBrowserPage(Form& form, const ScriptAction& action) {
+    const std::string& path = action.arguments.at(1);
+    common::forms::Control& control = resolveControl(form, path, action.line);
+    if (control.kind() != common::forms::ControlKind::WebBrowser)
+        fail(action.line, "expect page: " + path + " is no web browser");
+    const std::string& location =
+        static_cast<const common::forms::WebBrowser&>(control).locationUrl();
+    std::filesystem::path expectedFile(action.arguments.at(2));
+    if (expectedFile.is_relative() && !scriptFolder_.empty())
+        expectedFile = std::filesystem::path(scriptFolder_) / expectedFile;
+    std::optional<std::string> expected = readWholeFile(expectedFile);
+    if (!expected)
+        fail(action.line, "expect page: cannot read " + quoteScriptString(expectedFile.string()));
+    if (location.empty())
+        fail(action.line, "expect page: " + path + " shows no page");
+    std::optional<std::string> shown = readWholeFile(location);
+    if (!shown)
+        fail(action.line, "expect page: " + path + " shows a page that cannot be read");
+    if (*shown != *expected) {
+        size_t at = 0;
+        while (at < shown->size() && at < expected->size() && (*shown)[at] == (*expected)[at])
+            ++at;
+        fail(action.line, "expect page: the page " + path + " shows differs from " +
+                              quoteScriptString(action.arguments.at(2)) + " at byte " +
+                              std::to_string(at));
+    }
 }
 
 void ScriptedUi::requireNoPendingAnswers() const {

@@ -50,6 +50,8 @@ class ScriptedUi : public common::Ui {
     };
 
     void runCheck(const ScriptAction& action);
+    // `expect page PATH FILE`: the web browser PATH shows a file with exactly FILE's bytes.
+    void checkBrowserPage(common::forms::Form& form, const ScriptAction& action);
     [[noreturn]] void fail(int line, const std::string& message) const;
 
     SessionCursor& cursor_;

@@ -83,7 +83,7 @@ bool expectArguments(const Arguments& a) {
         return a.size() == 1;
     if (a[0] == "message" || a[0] == "form")
         return a.size() == 2;
-    return a[0] == "value" && a.size() == 3 && !a[1].empty();
+    return (a[0] == "value" || a[0] == "page") && a.size() == 3 && !a[1].empty();
 }
 
 struct ActionRule {
@@ -127,7 +127,7 @@ constexpr ActionRule kActionRules[] = {
     {"file", queuedAnswer, oneName, "'file' needs a file or cancel: file PATH|cancel"},
 
     {"expect", check, expectArguments,
-     "'expect' needs message TEXT, form CAPTION, value PATH TEXT or no-form"},
+     "'expect' needs message TEXT, form CAPTION, value PATH TEXT, page PATH FILE or no-form"},
 };
 
 const ActionRule* findRule(std::string_view name) {

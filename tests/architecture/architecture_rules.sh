@@ -25,7 +25,7 @@ case "$rule" in
   ascii-helpers-live-in-one-header)
     # Case folding, letter and hex-digit tests written out again, or taken from the C library
     # whose answer depends on the locale.
-    pattern="'A'[[:space:]]*&&[^;]*<=[[:space:]]*'Z'|'a'[[:space:]]*&&[^;]*<=[[:space:]]*'f'|std::(tolower|toupper)|[^_[:alnum:]](tolower|toupper)[[:space:]]*\(|(asciiLower|toLowerAscii|equalsIgnoreCase|trimBlanks|trimSpacesAndTabs|hexDigitValue)[[:space:]]*\([^)]*\)[[:space:]]*\{"
+    pattern="'A'[[:space:]]*&&[^;]*<=[[:space:]]*'Z'|'a'[[:space:]]*&&[^;]*<=[[:space:]]*'z'|'a'[[:space:]]*&&[^;]*<=[[:space:]]*'f'|std::(tolower|toupper)|[^_[:alnum:]](tolower|toupper)[[:space:]]*\(|(asciiLower|asciiUpper|toLowerAscii|toUpperAscii|equalsIgnoreCase|trimBlanks|trimSpacesAndTabs|hexDigitValue)[[:space:]]*\([^)]*\)[[:space:]]*\{"
     found=$(sources common addin pollcollection stylecollection scriptcollection host apps |
       grep -v '^common/ascii_text\.h$' | xargs -r grep -nE "$pattern" || true)
     ;;

@@ -168,7 +168,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadScript{"choose lstPeople Nobody\n", 1, "no item 'Nobody'"},
         BadScript{"click ctlColor1.cmdColor\n", 1, "without a queued 'color' answer"},
         BadScript{"answer yes\nclick cmdClose\n", 1, "was never used"},
-        BadScript{"expect message \"x\"\n", 1, "no message box was shown"}));
+        BadScript{"expect message \"x\"\n", 1, "no message box was shown"},
+        BadScript{"expect page ctlColor1.txtColor page.htm\n", 1, "is no web browser"}));
 
 TEST(ScriptedSession, ErrorDialogBecomesOneTranscriptLine) {
     SessionResult result = play("", [](Ui& ui) {

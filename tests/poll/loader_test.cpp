@@ -3,6 +3,7 @@
 #include "common/dispatch.h"
 #include "common/error.h"
 #include "host/components/registration.h"
+#include "host/session/script_parser.h"
 #include "tests/poll/poll_web_fixture.h"
 
 namespace norvel::poll {
@@ -46,27 +47,51 @@ TEST_F(PollLoader, AnUnknownItemIsToldAndOpensNothing) {
     EXPECT_EQ(ui.openForms().size(), 0u);
 }
 
-TEST_F(PollLoader, ThePollItemsSayPlainlyThatTheEditorIsMissing) {
-    for (const char* item : {"1", "2"}) {
-        auto loader = newLoader(nullptr, false);
-        common::Dispatch::Arguments args{Variant(item)};
-        common::Error error = errorOf([&] { loader->call("LoadFrm", args); });
-        EXPECT_EQ(error.number(), common::errnum::kCannotCreateObject);
-        EXPECT_NE(error.description().find("poll editor is not available"), std::string::npos);
-        EXPECT_EQ(error.source(), "norvelpc");
+TEST_F(PollLoader, EachItemOpensItsEditorAndCancelWritesNothing) {
+    const char* captions[] = {"Norvel Poll Collection - ASP", "Norvel Poll Collection - PHP"};
+    for (int item = 1; item <= 2; ++item) {
+        cursor = host::SessionCursor(host::parseSessionScript(
+            std::string("expect form \"") + captions[item - 1] + "\"\nclick cmdCancel\n"));
+        auto attributes = std::make_shared<common::StringDictionary>();
+        auto loader = newLoader(attributes, false);
+        common::Dispatch::Arguments args{Variant(std::to_string(item))};
+        EXPECT_TRUE(loader->call("LoadFrm", args).isEmpty());
+        EXPECT_TRUE(cursor.atEnd());
+        EXPECT_EQ(attributes->count(), 0u);
+        EXPECT_EQ(ui.openForms().size(), 0u);
     }
+    EXPECT_EQ(messages(),
+              "form \"Norvel Poll Collection - ASP\" shown\n"
+              "form \"Norvel Poll Collection - ASP\" closed\n"
+              "form \"Norvel Poll Collection - PHP\" shown\n"
+              "form \"Norvel Poll Collection - PHP\" closed\n");
+}
+
+TEST_F(PollLoader, AFailureWhileTheEditorOpensIsShownAndLoadFrmReturns) {
+    // Editing a poll with no page open: its folder cannot be looked up.
+    auto attributes = std::make_shared<common::StringDictionary>();
+    attributes->set("dir", "phppollx");
+    auto loader = newLoader(attributes, true);
+    common::Dispatch::Arguments args{Variant("2")};
+    EXPECT_TRUE(loader->call("LoadFrm", args).isEmpty());
+    EXPECT_NE(messages().find("error \"NorvelFP\" \"Function FolderExistInPoll in norvelpc\" 91"),
+              std::string::npos)
+        << messages();
+    EXPECT_FALSE(attributes->exists("_EDIT_OK"));
+    EXPECT_EQ(ui.openForms().size(), 0u);
 }
 
 TEST_F(PollLoader, TheGeneratorWorksOnTheCallersDictionary) {
+    cursor = host::SessionCursor(host::parseSessionScript("click cmdCancel\n"));
     auto attributes = std::make_shared<common::StringDictionary>();
-    auto loader = newLoader(attributes, true);
+    auto loader = newLoader(attributes, false);
     common::Dispatch::Arguments args{Variant("2")};
-    errorOf([&] { loader->call("LoadFrm", args); });
+    loader->call("LoadFrm", args);
     auto generator = loader->get("PAddin").toObject();
     ASSERT_NE(generator, nullptr);
     EXPECT_EQ(generator->className(), "clsP");
     EXPECT_EQ(generator->get("AddinDic").toDictionary(), attributes);
-    EXPECT_TRUE(generator->get("realcom").toBool());
+    EXPECT_FALSE(generator->get("realcom").toBool());
     EXPECT_TRUE(generator->get("BotStr").toBool());
 }
 

@@ -10,6 +10,12 @@ namespace {
 
 const char* kAdmin = "/phppollx/admin/";
 
+// A token of the same shape that always differs from `token` (its first character changed).
+std::string forgedToken(std::string token) {
+    token[0] = token[0] == '0' ? '1' : '0';
+    return token;
+}
+
 class PollTemplatePhpAdmin : public PollTemplatePhp {
   protected:
     // Logs `client` in; returns the token of its session.
@@ -57,7 +63,7 @@ TEST_F(PollTemplatePhpAdmin, RefusesCrossSitePosts) {
     const std::string process = std::string(kAdmin) + "process.php";
 
     EXPECT_EQ(admin.post(process, {{"action", "reset"}}).status, 403);
-    EXPECT_EQ(admin.post(process, {{"action", "reset"}, {"token", "0" + token.substr(1)}}).status,
+    EXPECT_EQ(admin.post(process, {{"action", "reset"}, {"token", forgedToken(token)}}).status,
               403);
     EXPECT_EQ(admin
                   .post(process, {{"action", "reset"}, {"token", token}},
@@ -107,7 +113,7 @@ TEST_F(PollTemplatePhpAdmin, ChangePushesTheOldPollOntoTheHistory) {
                                                 {"question", "Tea <or> coffee?"},
                                                 {"answers", "Tea\r\n\r\n Coffee \r\n"}});
     EXPECT_EQ(changed.status, 303) << changed.body;
-    EXPECT_EQ(readPollFile("votes.htm"), "Tea <or> coffee?||Tea||0||Coffee||0");
+    EXPECT_EQ(readPollFile("votes.htm"), "Tea &lt;or&gt; coffee?||Tea||0||Coffee||0");
     EXPECT_EQ(readPollFile("history.htm"),
               "Q?||Yes||5||No||7\r\nBest pet?||Cat||3||Dog||1\r\nBest day?||Monday||0||Friday||9");
 

@@ -29,7 +29,8 @@ const std::set<std::string>& knownFormKeys() {
 }
 
 const std::set<std::string>& previewFormKeys() {
-    static const std::set<std::string> keys = {"vcells", "rcells", "hcells", "wpic", "total"};
+    static const std::set<std::string> keys = {"vcells", "rcells", "hcells",
+                                               "wpic",   "total",  "votes"};
     return keys;
 }
 

@@ -85,7 +85,7 @@ TEST(SessionParser, ReportsEachMistakeWithItsLine) {
         std::string message;
     };
     const std::string expectUsage =
-        "'expect' needs message TEXT, form CAPTION, value PATH TEXT or no-form";
+        "'expect' needs message TEXT, form CAPTION, value PATH TEXT, page PATH FILE or no-form";
     std::vector<Case> cases = {
         {"frobnicate now", "unknown action 'frobnicate'"},
         {"Open index.htm", "unknown action 'Open'"},
@@ -127,9 +127,9 @@ TEST(SessionParser, ReportsEachMistakeWithItsLine) {
         {"expect title x", expectUsage},
         {"expect message", expectUsage},
         {"expect value txt",
-         "'expect' needs message TEXT, form CAPTION, value PATH TEXT or no-form"},
+         "'expect' needs message TEXT, form CAPTION, value PATH TEXT, page PATH FILE or no-form"},
         {"expect no-form x",
-         "'expect' needs message TEXT, form CAPTION, value PATH TEXT or no-form"},
+         "'expect' needs message TEXT, form CAPTION, value PATH TEXT, page PATH FILE or no-form"},
     };
     for (const Case& c : cases) {
         std::string script = "start\r\n# comment\r\n" + c.line + "\r\nsave\r\n";

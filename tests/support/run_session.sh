@@ -5,6 +5,8 @@
 #   NAME.out    expected standard output (the transcript)
 #   NAME.err    expected standard error (optional; then the exit status must be 1, else 0)
 #   NAME.web/   expected files of the web after the session (optional; compared exactly)
+#   NAME.exists files of the web (one path a line) that must be there after the session,
+#               content aside: files copied from templates that other tests check (optional)
 #   NAME.libs   the libraries to register instead of the LIBRARY arguments (optional), one a
 #               line: NAME picks the argument whose file is libNAME.so or libfake_NAME.so;
 #               NAME-nohelp a copy of that library in a folder without help files
@@ -80,7 +82,16 @@ else
   [ "$status" -eq 0 ] || { echo "exit status $status:"; cat "$work/err.masked"; failed=1; }
 fi
 if [ -d "$base.web" ]; then
-  if ! diff -r "$base.web" "$work/web"; then failed=1; fi
+  compared="$work/compared"
+  cp -r "$work/web" "$compared"
+  if [ -f "$base.exists" ]; then
+    while IFS= read -r path || [ -n "$path" ]; do
+      [ -n "$path" ] || continue
+      if [ -f "$compared/$path" ]; then rm -f "$compared/$path"
+      else echo "missing in the web: $path"; failed=1; fi
+    done <"$base.exists"
+  fi
+  if ! diff -r "$base.web" "$compared"; then failed=1; fi
 fi
 if [ -n "$keep_web" ]; then
   rm -rf "$keep_web"

@@ -1,4 +1,5 @@
 #include "host/qt/forms/control_widgets.h"
+#include "host/qt/forms/simple_combo_box.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -42,7 +43,8 @@ QWidget* createTextBox(const TextBox& box, QWidget* parent) {
 }
 
 QWidget* createComboBox(const ComboBox& combo, QWidget* parent) {
-    auto* widget = new QComboBox(parent);
+    auto* widget = combo.style() == ComboBox::Style::SimpleCombo ? new SimpleComboBox(parent)
+                                                                 : new QComboBox(parent);
     if (combo.style() != ComboBox::Style::DropDownList) {
         widget->setEditable(true);
         // The model keeps the list; typed text is no new item, and completing would type for

@@ -81,16 +81,31 @@ if (!class_exists('NorvelPoll1', false)) {
                 if (!preg_match('/^[0-9]{1,15}$/', $count)) {
                     return null;
                 }
-                $answers[] = ['text' => $fields[$i], 'count' => (int) $count];
+                $answers[] = ['text' => self::decodeText($fields[$i]), 'count' => (int) $count];
             }
-            return ['question' => $fields[0], 'answers' => $answers];
+            return ['question' => self::decodeText($fields[0]), 'answers' => $answers];
+        }
+
+        /**
+         * The data files hold "&", "<" and ">" of the texts as character references, so a file
+         * reads back as the same text as a page's text too (the poll editor reads it so).
+         * Older files hold plain text, which reads the same.
+         */
+        public static function decodeText(string $text): string
+        {
+            return html_entity_decode($text, ENT_QUOTES | ENT_HTML5, 'UTF-8');
+        }
+
+        public static function encodeText(string $text): string
+        {
+            return str_replace(['&', '<', '>'], ['&amp;', '&lt;', '&gt;'], $text);
         }
 
         public static function format(array $poll): string
         {
-            $fields = [$poll['question']];
+            $fields = [self::encodeText($poll['question'])];
             foreach ($poll['answers'] as $answer) {
-                $fields[] = $answer['text'];
+                $fields[] = self::encodeText($answer['text']);
                 $fields[] = (string) $answer['count'];
             }
             return implode('||', $fields);

@@ -43,7 +43,7 @@ inline bool captionFits(QWidget& widget) {
     return lines.size() * metrics.lineSpacing() <= room.height() + metrics.leading() + 2;
 }
 
-// Checks the controls of a container and of the user controls inside it; returns how many
+// Checks the controls of a container and of the visible user controls inside it; returns how many
 // widgets were checked.
 inline int checkControls(const host::qt::FormDialog& dialog, common::forms::Container& container) {
     int checked = 0;
@@ -83,7 +83,8 @@ inline int checkControls(const host::qt::FormDialog& dialog, common::forms::Cont
             return checked;
         }
         ++checked;
-        if (common::forms::Container* inner = control->asContainer())
+        // A hidden user control (a pane the dialog does not show now) is checked when shown.
+        if (common::forms::Container* inner = control->asContainer(); inner && control->visible())
             checked += checkControls(dialog, *inner);
     }
     return checked;

@@ -234,6 +234,31 @@ Sub NvPollUnlock()
     CreateObject("Scripting.FileSystemObject").DeleteFolder NvPollPath("poll.lock"), True
 End Sub
 
+' Data files hold their texts with "&", "<" and ">" written as character references, so that
+' they read back as the same text as a page's text too. Older files hold plain text; reading
+' them is the same.
+Function NvPollDataDecode(text)
+    NvPollDataDecode = Replace(Replace(Replace(text, "&lt;", "<"), "&gt;", ">"), "&amp;", "&")
+End Function
+
+Function NvPollDataEncode(text)
+    NvPollDataEncode = Replace(Replace(Replace(text, "&", "&amp;"), "<", "&lt;"), ">", "&gt;")
+End Function
+
+' A poll data string from its fields, as the data files hold it.
+Function NvPollFormat(fields)
+    Dim parts(), i
+    ReDim parts(UBound(fields))
+    For i = 0 To UBound(fields)
+        If i > 0 And i Mod 2 = 0 Then
+            parts(i) = fields(i)
+        Else
+            parts(i) = NvPollDataEncode(fields(i))
+        End If
+    Next
+    NvPollFormat = Join(parts, "||")
+End Function
+
 ' The fields of a poll data string, or Empty when it is not one.
 Function NvPollParse(data)
     Dim text, fields, i, countPattern
@@ -251,6 +276,10 @@ Function NvPollParse(data)
         fields(i) = Trim(fields(i))
         If Not countPattern.Test(fields(i)) Then Exit Function
         fields(i) = CStr(CLng(fields(i)))
+    Next
+    For i = 0 To UBound(fields) Step 2
+        If i = 0 Then fields(0) = NvPollDataDecode(fields(0))
+        If i + 1 <= UBound(fields) Then fields(i + 1) = NvPollDataDecode(fields(i + 1))
     Next
     NvPollParse = fields
 End Function
@@ -530,7 +559,7 @@ Function NvPollAdminReset()
         For i = 2 To UBound(fields) Step 2
             fields(i) = "0"
         Next
-        NvPollReplaceFile "votes.htm", Join(fields, "||")
+        NvPollReplaceFile "votes.htm", NvPollFormat(fields)
         If Err.Number <> 0 Then NvPollAdminReset = "votes.htm could not be written."
     End If
     On Error GoTo 0
@@ -556,9 +585,9 @@ Function NvPollAdminChange(newFields)
         If fso.FileExists(historyPath) Then
             history = NvPollReadUtf8(historyPath)
             If history <> "" Then history = vbCrLf & history
-            NvPollReplaceFile "history.htm", Join(fields, "||") & history
+            NvPollReplaceFile "history.htm", NvPollFormat(fields) & history
         End If
-        NvPollReplaceFile "votes.htm", Join(newFields, "||")
+        NvPollReplaceFile "votes.htm", NvPollFormat(newFields)
         NvPollAdminChange = "changed"
         If Err.Number <> 0 Then NvPollAdminChange = "The poll files could not be written."
     End If

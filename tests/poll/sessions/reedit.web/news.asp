@@ -1,0 +1,8 @@
+<html>
+<head>
+<title>News</title>
+</head>
+<body>
+<p>News of the week: <%= Date() %></p>
+</body>
+</html>
