@@ -18,11 +18,15 @@ mkdir -p "$NORVEL_CONFIG_HOME" "$scratch/pristine"
 "$norvel" register "$build/lib/libnorvelfp.so" "$build/lib/libnorvelsc.so" >/dev/null
 
 # Small pages as an editor writes them, each a little different.
-for ((i = 0; i < pages; i++)); do
-  printf '<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<meta charset="utf-8">\r\n<title>Page %d</title>\r\n</head>\r\n<body>\r\n<h1>Page %d</h1>\r\n<p>Some text of page %d, as a small page has.</p>\r\n</body>\r\n</html>\r\n' \
-    "$i" "$i" "$i" >"$scratch/pristine/page$i.htm"
-done
+awk -v n="$pages" -v dir="$scratch/pristine" 'BEGIN {
+  for (i = 0; i < n; i++) {
+    f = dir "/page" i ".htm"
+    printf "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<meta charset=\"utf-8\">\r\n<title>Page %d</title>\r\n</head>\r\n<body>\r\n<h1>Page %d</h1>\r\n<p>Some text of page %d, as a small page has.</p>\r\n</body>\r\n</html>\r\n", i, i, i > f
+    close(f)
+  }
+}'
 cat >"$scratch/all.nvs" <<'SCRIPT'
+web web
 open page0.htm
 menu Norvel Style "Scrollbar color"
 click OpLocAll
@@ -45,12 +49,12 @@ for ((run = 0; run < runs; run++)); do
   start=$(now)
   (cd "$scratch" && "$norvel" run --web "$scratch/web" all.nvs >/dev/null)
   norvel_times+=("$(elapsed "$start")")
-  grep -q 'scrollbar-color: #00ff00 #000080' "$scratch/web/page$((pages - 1)).htm" ||
+  grep -qi 'scrollbar-color: #00ff00 #000080' "$scratch/web/page$((pages - 1)).htm" ||
     { echo "All Pages did not reach the last page" >&2; exit 1; }
 
   fresh
   start=$(now)
-  (cd "$scratch/web" && find . -maxdepth 1 -name '*.htm' -exec sed -i "s#</head>#$block</head>#" {} +)
+  (cd "$scratch/web" && find . -maxdepth 1 -name '*.htm' -exec sed -i "s|</head>|$block</head>|" {} +)
   sed_times+=("$(elapsed "$start")")
 done
 

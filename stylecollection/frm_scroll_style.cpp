@@ -337,9 +337,7 @@ void frmScrollStyle::DoStylePages() {
         // The pages opened here are saved together: one flush to disk for all of them, and
         // none replaced unless all were written.
         auto batch = app.BeginSaveBatch();
-        int count = files.Count();
-        for (int i = 0; i < count; ++i) {
-            auto file = files.Item(i);
+        for (const auto& file : files.Enumerate()) {
             std::string extension = file->Extension();
             if (extension != "htm" && extension != "html")
                 continue;
