@@ -112,6 +112,7 @@ int main(int argc, char* argv[]) {
             {{"Norvel", "JavaScript", "Fading Messages"}, "dialog-fading-messages"},
             {{"Norvel", "JavaScript", "Current Date"}, "dialog-current-date"},
             {{"Norvel", "JavaScript", "Show and Hide"}, "dialog-show-and-hide"},
+            {{"Norvel", "Style", "Scrollbar color"}, "dialog-scrollbar-color"},
             {{"Norvel", "Polls", "PHP Polls"}, "message-box"},
         };
         for (const Shot& shot : shots) {
