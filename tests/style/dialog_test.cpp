@@ -90,6 +90,17 @@ TEST_F(ScrollStyleDialogTest, AStyleElementInTheBodyOnlyLeavesTheHeadToGetItsOwn
               "</style></head><body><style>body { color: red }</style><p>x</p></body></html>");
 }
 
+TEST_F(ScrollStyleDialogTest, AFailingLoadIsReportedUnderNorvelSCAndTheDialogCloses) {
+    open("", false);  // no page: the list of linked sheets cannot be read
+    EXPECT_EQ(runDialog(""), "");
+    std::string text = transcript.str();
+    EXPECT_EQ(text.substr(0, text.find('\n') + 1),
+              "error \"NorvelSC\" \"Function LoadCombo in norvelsc\" 91 \"Object variable or "
+              "With block variable not set: no page is open\"\n")
+        << text;
+    EXPECT_EQ(text.find("form \"Norvel - Scrollbar color\" shown"), std::string::npos);
+}
+
 TEST_F(ScrollStyleDialogTest, AnItemOtherThanOneIsNoForm) {
     writePage("index.htm", page(""));
     open("index.htm");
