@@ -29,9 +29,3 @@ function(norvel_component_library target)
   endif()
   target_link_options(${target} PRIVATE -Wl,--no-undefined)
 endfunction()
-
-# The older spelling, until the collections that still use it move to the function above.
-function(norvel_module target)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
-  norvel_component_library(${target} SOURCES ${ARG_SOURCES} LIBS ${ARG_LIBS})
-endfunction()

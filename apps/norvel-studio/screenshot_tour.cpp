@@ -163,8 +163,7 @@ int main(int argc, char* argv[]) {
             {{"Norvel", "JavaScript", "Fading Messages"}, "dialog-fading-messages"},
             {{"Norvel", "JavaScript", "Current Date"}, "dialog-current-date"},
             {{"Norvel", "JavaScript", "Show and Hide"}, "dialog-show-and-hide"},
-            // The style collection is not part of this build: the add-in reports it.
-            {{"Norvel", "Style", "Scrollbar color"}, "message-box"},
+            {{"Norvel", "Style", "Scrollbar color"}, "dialog-scrollbar-color"},
         };
         for (const Shot& shot : shots) {
             QAction* action = window.menuAction(shot.menu);

@@ -48,6 +48,9 @@ class Document {
     // all.tags("HEAD").Item(0).innerHTML, read and replaced.
     virtual std::string headInnerHTML() = 0;
     virtual void setHeadInnerHTML(const std::string& html) = 0;
+    // all.tags("HEAD").Item(0).all.tags(name).length: how many elements of that name (ASCII
+    // case ignored) the head holds.
+    virtual int headTagsLength(const std::string& name) = 0;
     // body.innerHTML and body.innerText.
     virtual std::string bodyInnerHTML() = 0;
     virtual void setBodyInnerHTML(const std::string& html) = 0;

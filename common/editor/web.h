@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace norvel::common::editor {
 
@@ -45,6 +46,9 @@ class WebFiles {
     virtual std::shared_ptr<WebFile> Item(int index) = 0;  // Error 9 when out of range
     // Exact name; Error 9 when there is none.
     virtual std::shared_ptr<WebFile> Item(const std::string& name) = 0;
+    // For Each: the files in list order as the folder holds them now, read once, so a walk
+    // over a large folder does not depend on the folder staying unchanged meanwhile.
+    virtual std::vector<std::shared_ptr<WebFile>> Enumerate() = 0;
     // Imports a local file into the folder. An existing file of the same name is replaced
     // only when `overwrite` is true; otherwise Error 58 and the web file stays as it was.
     virtual std::shared_ptr<WebFile> Add(const std::filesystem::path& localPath,

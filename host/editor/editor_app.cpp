@@ -7,6 +7,7 @@
 #include "host/components/registration.h"
 #include "host/editor/host_document.h"
 #include "host/editor/host_page_window.h"
+#include "host/editor/host_save_batch.h"
 #include "host/editor/web_paths.h"
 #include "host/web/disk_web.h"
 
@@ -141,6 +142,20 @@ std::shared_ptr<common::editor::Web> EditorApp::ActiveWeb() {
 
 common::editor::WebWindow& EditorApp::ActiveWebWindow() {
     return webWindow_;
+}
+
+std::unique_ptr<common::editor::SaveBatch> EditorApp::BeginSaveBatch() {
+    if (saveBatch_ != nullptr)
+        throw Error(errnum::kInvalidCall, "norvel",
+                    "Invalid procedure call or argument: a batch of saves is open already");
+    auto batch = std::make_unique<HostSaveBatch>(*this);
+    saveBatch_ = batch.get();
+    return batch;
+}
+
+void EditorApp::saveBatchEnded(HostSaveBatch& batch) {
+    if (saveBatch_ == &batch)
+        saveBatch_ = nullptr;
 }
 
 void EditorApp::start() {

@@ -27,6 +27,7 @@ namespace norvel::host {
 class ComponentRegistry;
 class DiskWeb;
 class HostPageWindow;
+class HostSaveBatch;
 
 class EditorApp : public common::editor::Application, public PageWindowHost {
   public:
@@ -66,6 +67,10 @@ class EditorApp : public common::editor::Application, public PageWindowHost {
     std::shared_ptr<common::editor::PageWindow> ActivePageWindow() override;
     std::shared_ptr<common::editor::Web> ActiveWeb() override;
     common::editor::WebWindow& ActiveWebWindow() override;
+    std::unique_ptr<common::editor::SaveBatch> BeginSaveBatch() override;
+    // The open batch of saves, or none; page windows save into it.
+    HostSaveBatch* saveBatch() const { return saveBatch_; }
+    void saveBatchEnded(HostSaveBatch& batch);
     common::editor::CommandBars& GetCommandBars() override { return commandBars_; }
     Rectangle MainWindowRectangle() override { return {0, 0, 12000, 9000}; }
 
@@ -103,6 +108,7 @@ class EditorApp : public common::editor::Application, public PageWindowHost {
     MainWebWindow webWindow_;
     std::vector<LoadedAddin> addins_;
     bool started_ = false;
+    HostSaveBatch* saveBatch_ = nullptr;
 };
 
 }  // namespace norvel::host

@@ -11,6 +11,7 @@
 #include "common/atomic_file.h"
 #include "common/error.h"
 #include "host/editor/host_style_sheet.h"
+#include "host/markup/markup_scanner.h"
 
 namespace norvel::host {
 
@@ -66,6 +67,18 @@ void HostDocument::saveTo(const std::filesystem::path& file) {
     file_ = file;
     if (createdDate_.empty())
         createdDate_ = fileDate(file);
+}
+
+int HostDocument::headTagsLength(const std::string& name) {
+    std::string wanted = common::toLowerAscii(name);
+    std::string head = page_.headInnerHtml();
+    MarkupScanner scanner(head);
+    MarkupToken token;
+    int count = 0;
+    while (scanner.next(token))
+        if (token.kind == MarkupToken::Kind::StartTag && token.name == wanted)
+            ++count;
+    return count;
 }
 
 int HostDocument::styleSheetsLength() {

@@ -26,6 +26,7 @@ class HostDocument : public common::editor::Document,
     std::string fileCreatedDate() override { return createdDate_; }
     std::string headInnerHTML() override { return page_.headInnerHtml(); }
     void setHeadInnerHTML(const std::string& html) override { page_.setHeadInnerHtml(html); }
+    int headTagsLength(const std::string& name) override;
     std::string bodyInnerHTML() override { return page_.bodyInnerHtml(); }
     void setBodyInnerHTML(const std::string& html) override { page_.setBodyInnerHtml(html); }
     std::string bodyInnerText() override { return page_.bodyInnerText(); }
@@ -51,6 +52,8 @@ class HostDocument : public common::editor::Document,
     // Writes the page atomically; the page then counts as saved there.
     void saveTo(const std::filesystem::path& file);
     bool modified() const { return page_.html() != savedBytes_; }
+    // The page counts as saved as it stands (its bytes were handed to a batch of saves).
+    void markSaved() { savedBytes_ = page_.html(); }
 
     // The file a linked style sheet's address names in the web (query and fragment dropped,
     // %XX decoded, symbolic links resolved); empty when it leads outside the web (another

@@ -3,6 +3,7 @@
 #include "common/error.h"
 #include "host/editor/editor_app.h"
 #include "host/editor/host_document.h"
+#include "host/editor/host_save_batch.h"
 #include "host/editor/web_paths.h"
 #include "host/web/disk_web.h"
 
@@ -60,6 +61,11 @@ void HostPageWindow::Save() {
     if (!file_)
         throw Error(errnum::kPathFileAccess, "norvel",
                     "The new page has never been saved: it needs a name in the web first");
+    if (HostSaveBatch* batch = app_.saveBatch()) {
+        batch->stage(file_->LocalPath(), document_->page().html());
+        document_->markSaved();
+        return;
+    }
     document_->saveTo(file_->LocalPath());
 }
 

@@ -52,6 +52,13 @@ std::shared_ptr<editor::WebFile> DiskWebFiles::Item(const std::string& name) {
                                          pathNamed(*root_, folder_, WebEntryKind::File, name));
 }
 
+std::vector<std::shared_ptr<editor::WebFile>> DiskWebFiles::Enumerate() {
+    std::vector<std::shared_ptr<editor::WebFile>> files;
+    for (const std::string& name : listWebEntries(*root_, folder_, WebEntryKind::File))
+        files.push_back(std::make_shared<DiskWebFile>(root_, folder_ / name));
+    return files;
+}
+
 std::shared_ptr<editor::WebFile> DiskWebFiles::Add(const fs::path& localPath, bool overwrite) {
     return std::make_shared<DiskWebFile>(root_, importFile(*root_, localPath, folder_, overwrite));
 }

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "common/editor/web.h"
 #include "host/web/listing_cache.h"
@@ -22,6 +23,7 @@ class DiskWebFiles : public common::editor::WebFiles {
     std::shared_ptr<common::editor::WebFile> Item(int index) override;
     // Error 5 for a name the web refuses, 9 when there is no such file.
     std::shared_ptr<common::editor::WebFile> Item(const std::string& name) override;
+    std::vector<std::shared_ptr<common::editor::WebFile>> Enumerate() override;
     // See importFile (web_import.h).
     std::shared_ptr<common::editor::WebFile> Add(const std::filesystem::path& localPath,
                                                  bool overwrite) override;

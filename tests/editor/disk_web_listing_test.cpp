@@ -43,6 +43,23 @@ TEST_F(DiskWebListing, ListsFilesAndFoldersApartInByteOrderWithoutHiddenEntries)
     EXPECT_EQ(folderNames(*folder), (std::vector<std::string>{"Data", "_private", "pics"}));
 }
 
+// For Each over a folder: one snapshot in list order, which later changes on disk do not
+// alter, and whose files answer for themselves.
+TEST_F(DiskWebListing, EnumerationIsOneSnapshotInListOrder) {
+    for (const char* name : {"b.htm", "a.htm", ".hidden.htm"})
+        writeWebFile(name, name);
+    fs::create_directory(webPath("sub"));
+    auto files = root()->Files().Enumerate();
+    writeWebFile("c.htm", "");
+    std::vector<std::string> names;
+    for (const auto& file : files)
+        names.push_back(file->Name());
+    EXPECT_EQ(names, (std::vector<std::string>{"a.htm", "b.htm"}));
+    EXPECT_EQ(files[1]->Extension(), "htm");
+    EXPECT_EQ(files[1]->LocalPath(), webPath("b.htm"));
+    EXPECT_EQ(root()->Files().Enumerate().size(), 3u);
+}
+
 // A folder untouched for an hour has its listing kept between calls; positions must still
 // follow what changes on disk.
 TEST_F(DiskWebListing, PositionsFollowChangesToASettledFolder) {

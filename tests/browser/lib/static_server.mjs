@@ -6,6 +6,8 @@ import path from 'node:path';
 
 const contentTypes = {
     '.html': 'text/html; charset=utf-8',
+    '.htm': 'text/html; charset=utf-8',
+    '.css': 'text/css; charset=utf-8',
     '.js': 'text/javascript; charset=utf-8',
     '.gif': 'image/gif',
     '.jpg': 'image/jpeg',

@@ -30,6 +30,7 @@ class StudioFixture {
     host::qt::Studio& studio() { return *studio_; }
     host::qt::StudioWindow& window() { return studio_->window(); }
     std::filesystem::path web() const { return folder_.path() / "web"; }
+    std::filesystem::path configFolder() const { return folder_.path() / "config"; }
 
     std::vector<std::string> notes;
 

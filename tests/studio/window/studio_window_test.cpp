@@ -16,6 +16,7 @@
 
 #include "common/atomic_file.h"
 #include "common/editor/web.h"
+#include "common/ini_file.h"
 #include "host/editor/command_bars.h"
 #include "host/editor/host_document.h"
 #include "host/editor/host_page_window.h"
@@ -312,7 +313,12 @@ class StudioWindowTest : public QObject {
             icon = box->icon();
             tests::clickWidget(tests::findButtonByText(box, "OK"));
         });
-        // The style collection is not part of this build: creating it fails.
+        // The style collection's library has gone since it was registered: creating it fails.
+        std::filesystem::path registry = fixture_->configFolder() / "components.ini";
+        common::IniFile ini = common::IniFile::parse(common::readFileBytes(registry));
+        ini.setValue("components", "norvelsc.clsLoad",
+                     (fixture_->web() / "gone" / "libnorvelsc.so").string());
+        common::writeFileAtomically(registry, ini.serialize());
         fixture_->window().menuAction({"Norvel", "Style", "Scrollbar color"})->trigger();
         QVERIFY(driver.allRan());
         QVERIFY(text.contains("An error occured in NorvelFP addin"));

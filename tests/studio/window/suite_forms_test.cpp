@@ -35,6 +35,7 @@ class SuiteFormsTest : public QObject {
         QTest::newRow("fading messages") << QStringList{"Norvel", "JavaScript", "Fading Messages"};
         QTest::newRow("current date") << QStringList{"Norvel", "JavaScript", "Current Date"};
         QTest::newRow("show and hide") << QStringList{"Norvel", "JavaScript", "Show and Hide"};
+        QTest::newRow("scrollbar color") << QStringList{"Norvel", "Style", "Scrollbar color"};
     }
 
     void everyDialogRendersItsControlsAtTheirPlace() {
