@@ -10,6 +10,7 @@
 #include <set>
 
 #include "common/error.h"
+#include "common/undo_on_unwind.h"
 
 namespace norvel::common {
 namespace {
@@ -93,14 +94,12 @@ void AtomicFileBatch::stage(const std::filesystem::path& path, std::string_view 
     Descriptor fd(::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
     if (fd.get() < 0)
         throw batchError(path, "Cannot write", errno);
-    try {
+    {
+        UndoOnUnwind removeFile([&file] { ::unlink(file.c_str()); });
         ::fchmod(fd.get(), mode);  // the umask must not narrow an existing file's permissions
         writeAll(fd.get(), bytes, path);
         if (fd.release() != 0)
             throw batchError(path, "Cannot write", errno);
-    } catch (...) {
-        ::unlink(file.c_str());
-        throw;
     }
 
     auto [position, added] = indexOfTarget_.emplace(path, staged_.size());
@@ -113,7 +112,8 @@ void AtomicFileBatch::stage(const std::filesystem::path& path, std::string_view 
 }
 
 void AtomicFileBatch::commit() {
-    try {
+    {
+        UndoOnUnwind discardBatch([this] { discard(); });
         // One flush for each file system holds every staged file's data before any rename
         // makes it visible under its name.
         std::set<dev_t> synced;
@@ -134,9 +134,6 @@ void AtomicFileBatch::commit() {
         }
         for (const auto& [folder, staging] : stagingFolders_)
             syncFolder(folder);
-    } catch (...) {
-        discard();
-        throw;
     }
     staged_.clear();
     indexOfTarget_.clear();

@@ -8,6 +8,7 @@
 #include "common/error_mod.h"
 #include "common/install_layout.h"
 #include "common/ui.h"
+#include "common/undo_on_unwind.h"
 #include "stylecollection/linked_sheet_file.h"
 #include "stylecollection/style_library.h"
 
@@ -350,12 +351,11 @@ void frmScrollStyle::DoStylePages() {
                     applyToPage(*window->GetDocument());
                 continue;
             }
-            try {
+            {
+                // A page that failed half-way is closed without saving, whatever the failure.
+                common::UndoOnUnwind closeUnsaved([&] { window->Close(false); });
                 applyToPage(*window->GetDocument());
                 window->Close(true);
-            } catch (...) {
-                window->Close(false);
-                throw;
             }
         }
         current->Activate();

@@ -21,8 +21,8 @@ bool hasScheme(std::string_view address) {
     if (colon == std::string_view::npos || colon == 0)
         return false;
     return std::all_of(address.begin(), address.begin() + static_cast<long>(colon), [](char c) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-               c == '+' || c == '-' || c == '.';
+        return common::isAsciiAlpha(c) || common::isAsciiDigit(c) || c == '+' || c == '-' ||
+               c == '.';
     });
 }
 
