@@ -3,6 +3,7 @@
 //   norvel-studio --exit-when-ready [WEB]    start, show the window, then quit (for timing)
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <QTimer>
 #include <QWindow>
 #include <filesystem>
@@ -38,19 +39,28 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    norvel::host::qt::Studio studio(
-        [](const std::string& note) { std::cerr << "norvel-studio: " << note << '\n'; });
-    studio.start(web);
+    // A settings or registry file that cannot be used ends the start with a message, not an
+    // abort.
+    std::unique_ptr<norvel::host::qt::Studio> studio;
+    try {
+        studio = std::make_unique<norvel::host::qt::Studio>(
+            [](const std::string& note) { std::cerr << "norvel-studio: " << note << '\n'; });
+        studio->start(web);
+    } catch (const std::exception& e) {
+        std::cerr << "norvel-studio: " << e.what() << '\n';
+        QMessageBox::critical(nullptr, "Norvel Studio", QString::fromStdString(e.what()));
+        return 1;
+    }
     if (exitWhenReady) {
         // Ready once the window is on the screen and painted: the moment a person could work.
         auto whenExposed = std::make_shared<std::function<void()>>();
         *whenExposed = [&, whenExposed] {
-            QWindow* handle = studio.window().windowHandle();
+            QWindow* handle = studio->window().windowHandle();
             if (handle == nullptr || !handle->isExposed()) {
                 QTimer::singleShot(5, *whenExposed);
                 return;
             }
-            studio.window().repaint();
+            studio->window().repaint();
             std::cout << "ready in " << clock.elapsed() << " ms\n" << std::flush;
             QApplication::quit();
         };
