@@ -89,9 +89,16 @@ std::string iconvNameForLabel(std::string_view label) {
         "iso_8859-1", "iso88591",       "latin1",         "l1",         "cp819",
         "ibm819",     "csisolatin1",    "cp1252",         "x-cp1252",   "windows-1252",
         "iso-ir-100", "iso_8859-1:1987"};
+    // Shift_JIS as browsers read it keeps '\\' and '~' (glibc's SHIFT_JIS makes them yen and
+    // overline), which is Microsoft's code page 932.
+    static const char* const shiftJisLabels[] = {"shift_jis",  "shift-jis",   "sjis",   "ms_kanji",
+                                                 "csshiftjis", "windows-31j", "x-sjis", "ms932"};
     for (const char* known : utf8Labels)
         if (lower == known)
             return "UTF-8";
+    for (const char* known : shiftJisLabels)
+        if (lower == known)
+            return "CP932";
     for (const char* known : latin1Labels)
         if (lower == known)
             return "WINDOWS-1252";

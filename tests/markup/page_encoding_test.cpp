@@ -52,8 +52,9 @@ TEST(PageEncoding, WritesWhatTheEncodingHoldsAndReferencesForTheRest) {
     PageEncoding cyrillic("koi8-r");
     EXPECT_EQ(cyrillic.decode(cyrillic.encode("\u041f\u0440\u0438\u0432\u0435\u0442 \u00e9")),
               "\u041f\u0440\u0438\u0432\u0435\u0442 &#233;");
-    PageEncoding japanese("SHIFT_JIS");
-    std::string text = "\u65e5\u672c\u8a9e <b>&amp;</b>";
+    PageEncoding japanese = PageEncoding::ofPage("<meta charset=Shift_JIS>", "UTF-8");
+    EXPECT_EQ(japanese.name(), "CP932");
+    std::string text = "\u65e5\u672c\u8a9e <b>&amp;</b> C:\\dir ~";
     EXPECT_EQ(japanese.decode(japanese.encode(text)), text);
 }
 
