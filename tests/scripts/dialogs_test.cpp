@@ -228,5 +228,19 @@ TEST_F(ScriptDialogs, TextTypedIntoAPageInAnotherEncodingIsWrittenInIt) {
     EXPECT_EQ(attributes.value("link"), typed);
 }
 
+TEST_F(ScriptDialogs, APictureSourceWithQuotesStaysOneAttributeValue) {
+    auto engine = openPage("index.htm");
+    frmAddToFavor2 dialog(app->runtime(), engine);
+    dialog.Load();
+    dialog.opType1.userClick();
+    dialog.txtType.userSetText("images/a\"b&c'd.gif");
+    ASSERT_TRUE(dialog.cmdDoIt.userClick());
+    EXPECT_NE(body().find("src=\\\"images/a&quot;b&amp;c&#39;d.gif\\\" >"), std::string::npos)
+        << body();
+    EXPECT_EQ(engine->AddinDic->value("PREVIEW"),
+              "<img border ='0' src='images/a&quot;b&amp;c&#39;d.gif' >");
+    EXPECT_EQ(engine->AddinDic->value("link"), "images/a\"b&c'd.gif");
+}
+
 }  // namespace
 }  // namespace norvel::script
