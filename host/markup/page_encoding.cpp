@@ -280,7 +280,8 @@ std::string PageEncoding::encode(std::string_view text) const {
     if (utf8_)
         return std::string(text);
     Converter toPage(name_, "UTF-8");
-    if (!toPage.valid())
+    Converter fromPage("UTF-8", name_);
+    if (!toPage.valid() || !fromPage.valid())
         throw common::Error(common::errnum::kInternal, "norvel",
                             "The page's encoding " + name_ + " cannot be written here");
     std::string out;
@@ -299,10 +300,18 @@ std::string PageEncoding::encode(std::string_view text) const {
             out += sequence;  // not UTF-8: its byte as it came
             continue;
         }
+        // Written only when it reads back as itself: iconv maps some characters to a look-alike
+        // ("\u00a3" to a full-width pound in code page 932), which is not what was typed.
+        size_t before = out.size();
         bool failed = false;
         size_t consumed = toPage.step(sequence.data(), sequence.size(), out, failed);
-        if (consumed != sequence.size())
+        std::string readBack;
+        if (consumed == sequence.size())
+            fromPage.step(out.data() + before, out.size() - before, readBack, failed);
+        if (consumed != sequence.size() || readBack != sequence) {
+            out.resize(before);
             out += "&#" + std::to_string(static_cast<uint32_t>(codePointOf(sequence))) + ";";
+        }
     }
     toPage.finish(out);
     return out;

@@ -56,6 +56,8 @@ TEST(PageEncoding, WritesWhatTheEncodingHoldsAndReferencesForTheRest) {
     EXPECT_EQ(japanese.name(), "CP932");
     std::string text = "\u65e5\u672c\u8a9e <b>&amp;</b> C:\\dir ~";
     EXPECT_EQ(japanese.decode(japanese.encode(text)), text);
+    // A character written as a look-alike would not be what was typed.
+    EXPECT_EQ(japanese.encode("\u00a3"), "&#163;");
 }
 
 TEST(PageEncoding, BytesTheEncodingDoesNotDefineComeBackUnchanged) {
