@@ -226,11 +226,46 @@ PageEncoding PageEncoding::ofPage(std::string_view bytes, std::string_view webDe
 }
 
 PageEncoding::PageEncoding(std::string iconvName)
-    : name_(std::move(iconvName)), utf8_(name_ == "UTF-8") {}
+    : name_(std::move(iconvName)), utf8_(name_ == "UTF-8") {
+    if (utf8_)
+        return;
+    auto texts = std::make_shared<std::array<std::string, 256>>();
+    for (int byte = 0; byte < 256; ++byte) {
+        // A fresh converter for each byte: a byte that only starts a character (or shifts a
+        // state) shows the encoding is not one byte a character.
+        Converter fromPage("UTF-8", name_);
+        if (!fromPage.valid())
+            return;
+        char in = static_cast<char>(byte);
+        bool failed = false;
+        std::string& text = (*texts)[static_cast<size_t>(byte)];
+        size_t consumed = fromPage.step(&in, 1, text, failed);
+        if (consumed == 0 && !failed)
+            return;
+        if (consumed == 1 && text.empty())
+            return;
+    }
+    byteTexts_ = std::move(texts);
+}
 
 std::string PageEncoding::decode(std::string_view bytes) const {
     if (utf8_)
         return std::string(bytes);
+    if (byteTexts_) {
+        std::string text;
+        text.reserve(bytes.size() + bytes.size() / 4);
+        for (char c : bytes) {
+            unsigned char byte = static_cast<unsigned char>(c);
+            const std::string& known = (*byteTexts_)[byte];
+            if (!known.empty())
+                text += known;
+            else if (byte < 0x80)
+                text += c;
+            else
+                appendByteMark(text, byte);
+        }
+        return text;
+    }
     std::vector<size_t> unused;
     return decode(bytes, unused);
 }
@@ -244,12 +279,30 @@ std::string PageEncoding::decode(std::string_view bytes, std::vector<size_t>& so
             sourceOffsets.push_back(i);
         return text;
     }
+    // Most pages are mostly ASCII; a quarter more leaves room for the letters that grow.
+    text.reserve(bytes.size() + bytes.size() / 4);
+    sourceOffsets.reserve(text.capacity() + 1);
+    if (byteTexts_) {
+        for (size_t i = 0; i < bytes.size(); ++i) {
+            size_t before = text.size();
+            unsigned char byte = static_cast<unsigned char>(bytes[i]);
+            const std::string& known = (*byteTexts_)[byte];
+            if (!known.empty())
+                text += known;
+            else if (byte < 0x80)
+                text += static_cast<char>(byte);
+            else
+                appendByteMark(text, byte);
+            for (size_t k = before; k < text.size(); ++k)
+                sourceOffsets.push_back(i);
+        }
+        sourceOffsets.push_back(bytes.size());
+        return text;
+    }
     Converter fromPage("UTF-8", name_);
     if (!fromPage.valid())
         throw common::Error(common::errnum::kInternal, "norvel",
                             "The page's encoding " + name_ + " cannot be read here");
-    text.reserve(bytes.size());
-    sourceOffsets.reserve(bytes.size() + 1);
     size_t i = 0;
     while (i < bytes.size()) {
         size_t before = text.size();

@@ -4,7 +4,9 @@
 // edited stay exactly as they were. Conversions go through iconv.
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,6 +44,9 @@ class PageEncoding {
   private:
     std::string name_;
     bool utf8_ = true;
+    // For an encoding of one byte a character, what iconv reads each byte as (empty: not a
+    // character): a page is then decoded by lookup, not one conversion call per byte.
+    std::shared_ptr<const std::array<std::string, 256>> byteTexts_;
 };
 
 }  // namespace norvel::host
