@@ -10,12 +10,13 @@
 #include <sstream>
 
 #include "common/error.h"
+#include "common/library_folder.h"
 
 namespace norvel::common {
 namespace {
 
 Error fileError(int32_t number, const std::filesystem::path& path, const char* what, int err) {
-    return Error(number, "norvel",
+    return Error(number, libraryName(),
                  std::string(what) + " '" + path.string() + "': " + std::strerror(err));
 }
 
@@ -50,23 +51,39 @@ class TempFile {
 }  // namespace
 
 std::string readFileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
         int err = errno;
         throw fileError(err == ENOENT ? errnum::kFileNotFound : errnum::kPathFileAccess, path,
                         "Cannot open", err);
     }
-    std::string bytes;
-    in.seekg(0, std::ios::end);
-    auto size = in.tellg();
-    if (size > 0) {
-        bytes.resize(static_cast<size_t>(size));
-        in.seekg(0);
-        in.read(bytes.data(), size);
-    }
-    if (!in)
+    struct FdCloser {
+        int fd;
+        ~FdCloser() { ::close(fd); }
+    } closer{fd};
+    // Asked of the file just opened, so a folder, a pipe or a device swapped in after a check
+    // cannot be read as if it were a file.
+    struct stat info {};
+    if (::fstat(fd, &info) != 0)
         throw fileError(errnum::kPathFileAccess, path, "Cannot read", errno);
-    return bytes;
+    if (!S_ISREG(info.st_mode))
+        throw Error(
+            errnum::kPathFileAccess, libraryName(),
+            "Cannot read '" + path.string() + "': " +
+                (S_ISDIR(info.st_mode) ? "it is a folder, not a file" : "it is not a file"));
+    std::string bytes;
+    bytes.reserve(static_cast<size_t>(info.st_size));
+    char buffer[65536];
+    for (;;) {
+        ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            throw fileError(errnum::kPathFileAccess, path, "Cannot read", errno);
+        if (got == 0)
+            return bytes;
+        bytes.append(buffer, static_cast<size_t>(got));
+    }
 }
 
 void writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {

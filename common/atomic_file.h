@@ -7,7 +7,8 @@
 
 namespace norvel::common {
 
-// Reads the file's bytes unchanged. Throws Error (53 when missing, 75 on other failures).
+// Reads the file's bytes unchanged. Only a regular file (or a link to one) is read: a folder,
+// a pipe or a device is refused. Throws Error (53 when missing, 75 on other failures).
 std::string readFileBytes(const std::filesystem::path& path);
 
 // Writes `bytes` to a temporary file in the same folder, flushes it to disk and renames it

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "common/error.h"
+#include "common/library_folder.h"
 
 namespace norvel::common {
 namespace {
@@ -24,7 +25,7 @@ std::filesystem::path configFolder() {
     }
     if (const char* home = nonEmptyVariable("HOME"))
         return std::filesystem::path(home) / ".config" / "norvel";
-    throw Error(errnum::kPathNotFound, "norvel",
+    throw Error(errnum::kPathNotFound, libraryName(),
                 "No folder for the user's settings: set HOME, XDG_CONFIG_HOME or "
                 "NORVEL_CONFIG_HOME");
 }

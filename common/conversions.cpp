@@ -7,12 +7,13 @@
 
 #include "common/ascii_text.h"
 #include "common/error.h"
+#include "common/library_folder.h"
 
 namespace norvel::common {
 namespace {
 
 Error typeMismatch(std::string_view text) {
-    return Error(errnum::kTypeMismatch, "norvel",
+    return Error(errnum::kTypeMismatch, libraryName(),
                  "Type mismatch: '" + std::string(text) + "' is not a number");
 }
 
@@ -24,7 +25,7 @@ Int toWhole(std::string_view text) {
     double rounded = roundHalfEven(*number);
     if (rounded < static_cast<double>(std::numeric_limits<Int>::min()) ||
         rounded > static_cast<double>(std::numeric_limits<Int>::max()))
-        throw Error(errnum::kOverflow, "norvel", "Overflow: '" + std::string(text) + "'");
+        throw Error(errnum::kOverflow, libraryName(), "Overflow: '" + std::string(text) + "'");
     return static_cast<Int>(rounded);
 }
 

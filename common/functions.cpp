@@ -16,6 +16,7 @@
 #include "common/library_folder.h"
 #include "common/template_substitution.h"
 #include "common/ui.h"
+#include "common/webbot_attribute.h"
 
 namespace norvel::common {
 namespace {
@@ -124,21 +125,15 @@ bool SubFileHtml(const Runtime& runtime, const std::filesystem::path& sourceFold
 }
 
 std::string BuildWebbotBlock(StringDictionary& attributes, const std::string& botName) {
-    auto quoted = [](const std::string& value) {
-        std::string out;
-        for (char c : value)
-            out += c == '"' ? std::string("&quot;") : std::string(1, c);
-        return out;
-    };
-    std::string block =
-        "<p><!--webbot bot=\"" + quoted(botName) + "\" s-class=\"norvelfp.main\" clientside ";
+    std::string block = "<p><!--webbot bot=\"" + encodeWebbotAttributeValue(botName) +
+                        "\" s-class=\"norvelfp.main\" clientside ";
     for (const auto& entry : attributes.entries()) {
         if (entry.key == "S-HTML" || entry.key == "clientside")
             continue;
-        block += entry.key + "=\"" + quoted(entry.value) + "\" ";
+        block += entry.key + "=\"" + encodeWebbotAttributeValue(entry.value) + "\" ";
     }
     block += "startspan -->\r\n" + attributes.item("S-HTML") + "\r\n<!--webbot bot=\"" +
-             quoted(botName) + "\" endspan --></p>";
+             encodeWebbotAttributeValue(botName) + "\" endspan --></p>";
     return block;
 }
 

@@ -38,8 +38,8 @@ bool SubFileHtml(const Runtime& runtime, const std::filesystem::path& sourceFold
                  const std::string& fileName, bool substitute, const StringDictionary& dictionary);
 
 // The markup block of a component in the page: a comment pair carrying every attribute but
-// "S-HTML" and "clientside", with the value of "S-HTML" between them. A double quote in a
-// value is written &quot; (the editor reads it back as a double quote).
+// "S-HTML" and "clientside", with the value of "S-HTML" between them. Values are written with
+// encodeWebbotAttributeValue, so that none can end the comment and each reads back exactly.
 std::string BuildWebbotBlock(StringDictionary& attributes, const std::string& botName);
 
 // Pastes `html` over the selection of the active page.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/ascii_text.h"
+#include "common/library_folder.h"
 
 namespace norvel::common {
 namespace {
@@ -92,7 +93,7 @@ bool hasLineBreak(std::string_view name) {
 void checkSectionName(std::string_view name) {
     if (name.empty() || hasLineBreak(name) || name.find(']') != std::string_view::npos ||
         trimSpacesAndTabs(name).size() != name.size())
-        throw Error(errnum::kInvalidCall, "norvel",
+        throw Error(errnum::kInvalidCall, libraryName(),
                     "'" + std::string(name) + "' cannot be used as a settings section name");
 }
 
@@ -100,14 +101,14 @@ void checkKeyName(std::string_view key) {
     if (key.empty() || hasLineBreak(key) || key.find('=') != std::string_view::npos ||
         key.front() == '[' || key.front() == ';' || key.front() == '#' ||
         trimSpacesAndTabs(key).size() != key.size())
-        throw Error(errnum::kInvalidCall, "norvel",
+        throw Error(errnum::kInvalidCall, libraryName(),
                     "'" + std::string(key) + "' cannot be used as a settings key name");
 }
 
 }  // namespace
 
 IniSyntaxError::IniSyntaxError(int line, std::string problem)
-    : Error(errnum::kTypeMismatch, "norvel", "line " + std::to_string(line) + ": " + problem),
+    : Error(errnum::kTypeMismatch, libraryName(), "line " + std::to_string(line) + ": " + problem),
       line_(line),
       problem_(std::move(problem)) {}
 

@@ -13,6 +13,7 @@
 #include "common/atomic_file.h"
 #include "common/config_folder.h"
 #include "common/error.h"
+#include "common/library_folder.h"
 
 namespace norvel::common {
 namespace {
@@ -22,7 +23,7 @@ std::string quotedPath(const std::filesystem::path& path) {
 }
 
 Error accessError(const std::string& what, int err) {
-    return Error(errnum::kPathFileAccess, "norvel", what + ": " + std::strerror(err));
+    return Error(errnum::kPathFileAccess, libraryName(), what + ": " + std::strerror(err));
 }
 
 // An exclusive flock on a lock file beside the settings file, held for the object's lifetime.
@@ -61,7 +62,7 @@ std::optional<std::string> readIfPresent(const std::filesystem::path& file) {
     if (status.type() == std::filesystem::file_type::not_found)
         return std::nullopt;
     if (!error && status.type() != std::filesystem::file_type::regular)
-        throw Error(errnum::kPathFileAccess, "norvel", quotedPath(file) + " is not a file");
+        throw Error(errnum::kPathFileAccess, libraryName(), quotedPath(file) + " is not a file");
     return readFileBytes(file);
 }
 
@@ -100,7 +101,7 @@ std::filesystem::path moveAside(const std::filesystem::path& file) {
         if (renameWithoutReplacing(file, copy))
             return copy;
     }
-    throw Error(errnum::kPathFileAccess, "norvel",
+    throw Error(errnum::kPathFileAccess, libraryName(),
                 "Too many damaged copies of " + quotedPath(file));
 }
 
@@ -158,7 +159,7 @@ void IniSettingsStore::saveSetting(std::string_view app, std::string_view sectio
         if (!file_.parent_path().empty())
             std::filesystem::create_directories(file_.parent_path(), error);
         if (error)
-            throw Error(errnum::kPathFileAccess, "norvel",
+            throw Error(errnum::kPathFileAccess, libraryName(),
                         "Cannot create the folder " + quotedPath(file_.parent_path()) + ": " +
                             error.message());
         FileLock lock(lockFileFor(file_));
@@ -169,9 +170,9 @@ void IniSettingsStore::saveSetting(std::string_view app, std::string_view sectio
     } catch (const Error& problem) {
         if (problem.number() == errnum::kInvalidCall)
             throw;
-        throw Error(errnum::kPathFileAccess, "norvel", what + ": " + problem.description());
+        throw Error(errnum::kPathFileAccess, libraryName(), what + ": " + problem.description());
     } catch (const std::exception& problem) {
-        throw Error(errnum::kPathFileAccess, "norvel", what + ": " + problem.what());
+        throw Error(errnum::kPathFileAccess, libraryName(), what + ": " + problem.what());
     }
 }
 
@@ -188,7 +189,7 @@ IniFile IniSettingsStore::loadLocked() {
         try {
             copy = moveAside(file_);
         } catch (const Error& problem) {
-            throw Error(errnum::kPathFileAccess, "norvel",
+            throw Error(errnum::kPathFileAccess, libraryName(),
                         where + " and cannot be moved aside: " + problem.description());
         }
         report(where + ". It was moved to " + quotedPath(copy) +

@@ -31,9 +31,9 @@ class IniSettingsStore : public SettingsStore {
     std::string getSetting(std::string_view app, std::string_view section, std::string_view key,
                            std::string_view defaultValue) override;
 
-    // Creates the folder when needed. Throws Error 75 (source "norvel") when the file cannot be
-    // read back or written, and Error 5 for a name an INI file cannot hold (see IniFile).
-    // A damaged file is moved aside and reported first, then a fresh file is written.
+    // Creates the folder when needed. Throws Error 75 (source: the library that raised it) when the
+    // file cannot be read back or written, and Error 5 for a name an INI file cannot hold (see
+    // IniFile). A damaged file is moved aside and reported first, then a fresh file is written.
     void saveSetting(std::string_view app, std::string_view section, std::string_view key,
                      std::string_view value) override;
 

@@ -43,11 +43,15 @@ std::filesystem::path libraryFile() {
 }  // namespace
 
 std::string libraryName() {
-    std::filesystem::path file = libraryFile();
-    std::string name = file.stem().string();
-    if (name.rfind("lib", 0) == 0 && file.extension() == ".so")
-        name = name.substr(3);
-    return name.empty() ? "norvel" : name;
+    // Errors name it as their source; it never changes while the module is loaded.
+    static const std::string name = [] {
+        std::filesystem::path file = libraryFile();
+        std::string stem = file.stem().string();
+        if (stem.rfind("lib", 0) == 0 && file.extension() == ".so")
+            stem = stem.substr(3);
+        return stem.empty() ? std::string("norvel") : stem;
+    }();
+    return name;
 }
 
 std::filesystem::path libraryFolder() {

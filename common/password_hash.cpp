@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "common/error.h"
+#include "common/library_folder.h"
 
 namespace norvel::common {
 
@@ -81,7 +82,7 @@ std::string randomSaltHex() {
             if (errno == EINTR)
                 continue;
             throw Error(
-                errnum::kInternal, "norvel",
+                errnum::kInternal, libraryName(),
                 std::string("No random bytes for a password salt: ") + std::strerror(errno));
         }
         filled += static_cast<size_t>(got);
@@ -120,22 +121,24 @@ std::string sha256Hex(std::string_view bytes) {
 
 std::string phpPasswordHash(std::string_view password) {
     if (password.find('\0') != std::string_view::npos)
-        throw Error(errnum::kInvalidCall, "norvel", "A password cannot contain a NUL character");
+        throw Error(errnum::kInvalidCall, libraryName(),
+                    "A password cannot contain a NUL character");
     char setting[CRYPT_GENSALT_OUTPUT_SIZE];
     if (::crypt_gensalt_rn("$6$", 100000, nullptr, 0, setting, sizeof setting) == nullptr)
-        throw Error(errnum::kInternal, "norvel",
+        throw Error(errnum::kInternal, libraryName(),
                     std::string("libcrypt made no SHA-512 salt: ") + std::strerror(errno));
     auto data = std::make_unique<crypt_data>();
     std::string phrase(password);
     const char* hash = ::crypt_rn(phrase.c_str(), setting, data.get(), sizeof(crypt_data));
     if (hash == nullptr || hash[0] != '$')
-        throw Error(errnum::kInternal, "norvel", "libcrypt refused to hash the password");
+        throw Error(errnum::kInternal, libraryName(), "libcrypt refused to hash the password");
     return hash;
 }
 
 std::string aspPasswordHash(std::string_view password, std::string_view saltHex, int iterations) {
     if (iterations < 1)
-        throw Error(errnum::kInvalidCall, "norvel", "A password hash needs at least 1 iteration");
+        throw Error(errnum::kInvalidCall, libraryName(),
+                    "A password hash needs at least 1 iteration");
     std::string salted = std::string(saltHex) + std::string(password);
     std::string digest = sha256Hex(salted);
     for (int i = 1; i < iterations; ++i)

@@ -6,6 +6,7 @@
 
 #include "common/ascii_text.h"
 #include "common/error.h"
+#include "common/library_folder.h"
 
 namespace norvel::common {
 
@@ -16,7 +17,7 @@ constexpr std::string_view kClose = "*>";
 
 void requireFilledSizeWithinLimit(size_t size) {
     if (size > kMaxFilledTextSize)
-        throw Error(errnum::kOutOfMemory, "norvel",
+        throw Error(errnum::kOutOfMemory, libraryName(),
                     "The filled template would be larger than " +
                         std::to_string(kMaxFilledTextSize / (1024 * 1024)) + " MB");
 }
@@ -169,7 +170,7 @@ SubstitutionOutcome fillPlaceholders(const StringDictionary& values, std::string
             break;
         }
         if (depth >= kMaxPlaceholderNesting)
-            throw Error(errnum::kInvalidCall, "norvel",
+            throw Error(errnum::kInvalidCall, libraryName(),
                         "Placeholder values nest more than " +
                             std::to_string(kMaxPlaceholderNesting) + " levels deep at <*" + name +
                             "*>: a value probably contains its own placeholder");

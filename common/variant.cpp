@@ -4,12 +4,13 @@
 
 #include "common/conversions.h"
 #include "common/error.h"
+#include "common/library_folder.h"
 
 namespace norvel::common {
 namespace {
 
 Error mismatch(const Variant& value, const char* wanted) {
-    return Error(errnum::kTypeMismatch, "norvel",
+    return Error(errnum::kTypeMismatch, libraryName(),
                  std::string("Type mismatch: cannot use ") + value.typeName() + " as " + wanted);
 }
 

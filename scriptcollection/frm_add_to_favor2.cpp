@@ -4,6 +4,7 @@
 
 #include "common/editor/application.h"
 #include "common/editor/web.h"
+#include "common/error.h"
 #include "common/error_mod.h"
 #include "common/functions.h"
 #include "common/string_dictionary.h"
@@ -28,6 +29,34 @@ bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
         return false;
     auto realB = std::filesystem::weakly_canonical(b, error);
     return !error && realA == realB;
+}
+
+// Text for a quoted attribute value, single or double quoted.
+std::string attributeValue(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '&')
+            out += "&amp;";
+        else if (c == '"')
+            out += "&quot;";
+        else if (c == '\'')
+            out += "&#39;";
+        else
+            out += c;
+    }
+    return out;
+}
+
+// Whether the web's "images" folder holds the file. The folder is looked up as part of the
+// test, so a web without one fails here and the error names "FileExist" as its source.
+bool fileInImages(common::editor::Web& web, const std::string& fileName) {
+    std::shared_ptr<common::editor::WebFolder> images;
+    try {
+        images = web.RootFolder()->Folders().Item(std::string("images"));
+    } catch (const std::exception&) {
+        common::raiseCurrentWithContext(kLibraryName, "FileExist");
+    }
+    return common::FileExist(fileName, *images);
 }
 
 }  // namespace
@@ -158,8 +187,8 @@ void frmAddToFavor2::cmdBrowse_Click() {
         if (!web)
             throw common::Error(common::errnum::kObjectNotSet, kLibraryName,
                                 "Object variable not set: no web is open");
-        auto images = web->RootFolder()->Folders().Item(std::string("images"));
-        if (common::FileExist(fileName, *images)) {
+        if (fileInImages(*web, fileName)) {
+            auto images = web->RootFolder()->Folders().Item(std::string("images"));
             auto existing = images->Files().Item(fileName);
             if (!sameFile(existing->LocalPath(), *chosen)) {
                 auto answer = ui().msgBox("The image " + fileName +
@@ -171,7 +200,7 @@ void frmAddToFavor2::cmdBrowse_Click() {
                     return;
             }
         } else {
-            images->Files().Add(*chosen, false);
+            web->RootFolder()->Folders().Item(std::string("images"))->Files().Add(*chosen, false);
         }
         txtType.setText("images/" + fileName);
     } catch (const std::exception&) {
@@ -210,9 +239,10 @@ void frmAddToFavor2::cmdDoIt_Click() {
             title = "\"" + escapeScriptString(txtTitle.text()) + "\"";
         }
         bool image = opType1.value();
-        std::string link =
-            image ? "<img border=\"0\" src=\"" + txtType.text() + "\" >" : txtType.text();
-        std::string preview = image ? "<img border ='0' src='" + txtType.text() + "' >"
+        // A picture's source is an attribute value: written so that no quote can end it.
+        std::string source = attributeValue(txtType.text());
+        std::string link = image ? "<img border=\"0\" src=\"" + source + "\" >" : txtType.text();
+        std::string preview = image ? "<img border ='0' src='" + source + "' >"
                                     : "<a href=''>" + txtType.text() + "</a>";
 
         if (!JsAddin->FormDic)

@@ -93,6 +93,9 @@ void frmSlide::Form_Load() {
             SlideNumber = 0;
             restoreFromBlock();
         }
+        // The box shows the transition in force: "Random" unless the block chose another.
+        if (cmbTrans.listIndex() < 0)
+            cmbTrans.setListIndex(0);
     } catch (const std::exception&) {
         common::showCurrentError(ui(), kLibraryName, kCaptionJS);
     }
@@ -100,8 +103,12 @@ void frmSlide::Form_Load() {
 
 void frmSlide::restoreFromBlock() {
     const common::StringDictionary& attributes = *JsAddin->AddinDic;
+    // An empty piece (an empty "s-pic", a doubled comma) names no picture: it would only show
+    // a broken one.
     if (attributes.exists("s-pic"))
         for (const std::string& picture : splitAtComma(attributes.value("s-pic"))) {
+            if (picture.empty())
+                continue;
             lstPic.addItem(picture);
             PicturePaths.emplace_back();
         }

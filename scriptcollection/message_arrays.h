@@ -23,13 +23,14 @@ std::optional<std::string> FindAssignment(std::string_view text, std::string_vie
 std::optional<std::string> TextBetween(std::string_view text, std::string_view start,
                                        std::string_view end);
 
-// The script lines X_content[i]="..." and X_link[i]=... for every message, each ending in
-// CR LF. Line breaks become <br>; backslashes and double quotes are escaped; the link's
-// address and text are escaped for the string too.
+// The script lines X_content[i]="..." and X_link[i]="..." for every message, each ending in
+// CR LF. Line breaks become <br>; the message and the link's markup are escaped for a script
+// string (escapeScriptString), the link's address for its single-quoted href.
 std::string MakeMessageArrays(const std::vector<clsNews>& messages);
 
-// The messages 0 .. count - 1 read back from stored script text. A message whose lines are
-// missing or unreadable comes back with empty fields.
+// The messages 0 .. count - 1 read back from stored script text, but never more than the text
+// names (the highest element assigned, plus one): a damaged count costs nothing. A message
+// whose lines are missing or unreadable comes back with empty fields.
 std::vector<clsNews> RestoreMessages(std::string_view storedText, int count);
 
 }  // namespace norvel::script

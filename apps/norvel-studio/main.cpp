@@ -2,6 +2,7 @@
 // arguments; they are read in studio_command_line.cpp.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <QTimer>
 #include <QWindow>
 #include <filesystem>
@@ -52,21 +53,30 @@ int main(int argc, char* argv[]) {
     }
     const auto& open = std::get<norvel::studio::WebAndPage>(resolved);
 
-    norvel::host::qt::Studio studio(
-        [](const std::string& note) { std::cerr << "norvel-studio: " << note << '\n'; });
-    studio.start(open.web);
+    // A settings or registry file that cannot be used ends the start with a message, not an
+    // abort.
+    std::unique_ptr<norvel::host::qt::Studio> studio;
+    try {
+        studio = std::make_unique<norvel::host::qt::Studio>(
+            [](const std::string& note) { std::cerr << "norvel-studio: " << note << '\n'; });
+        studio->start(open.web);
+    } catch (const std::exception& e) {
+        std::cerr << "norvel-studio: " << e.what() << '\n';
+        QMessageBox::critical(nullptr, "Norvel Studio", QString::fromStdString(e.what()));
+        return 1;
+    }
     if (!open.page.empty())
-        studio.window().runCommand([&] { studio.window().openPage(open.page); });
+        studio->window().runCommand([&] { studio->window().openPage(open.page); });
     if (invocation.exitWhenReady) {
         // Ready once the window is on the screen and painted: the moment a person could work.
         auto whenExposed = std::make_shared<std::function<void()>>();
         *whenExposed = [&, whenExposed] {
-            QWindow* handle = studio.window().windowHandle();
+            QWindow* handle = studio->window().windowHandle();
             if (handle == nullptr || !handle->isExposed()) {
                 QTimer::singleShot(5, *whenExposed);
                 return;
             }
-            studio.window().repaint();
+            studio->window().repaint();
             std::cout << "ready in " << clock.elapsed() << " ms\n" << std::flush;
             QApplication::quit();
         };

@@ -45,5 +45,12 @@ int main(int argc, char** argv) {
     } catch (const common::Error& e) {
         std::cerr << "norvel: " << e.description() << '\n';
         return 1;
+    } catch (const std::exception& e) {
+        // Whatever went wrong, the program ends with a message, never an abort.
+        std::cerr << "norvel: " << e.what() << '\n';
+        return 1;
+    } catch (...) {
+        std::cerr << "norvel: an unexpected error ended the command\n";
+        return 1;
     }
 }

@@ -1,6 +1,7 @@
 #include "common/forms/list_controls.h"
 
 #include "common/error.h"
+#include "common/library_folder.h"
 
 namespace norvel::common::forms {
 namespace {
@@ -8,7 +9,7 @@ namespace {
 void insertItem(std::vector<std::string>& items, int& listIndex, std::string text, int index) {
     if (index < 0 || index > static_cast<int>(items.size())) {
         if (index != -1)
-            throw Error(errnum::kInvalidCall, "norvel",
+            throw Error(errnum::kInvalidCall, libraryName(),
                         "Invalid list index " + std::to_string(index));
         index = static_cast<int>(items.size());
     }
@@ -19,7 +20,8 @@ void insertItem(std::vector<std::string>& items, int& listIndex, std::string tex
 
 void eraseItem(std::vector<std::string>& items, int& listIndex, int index) {
     if (index < 0 || index >= static_cast<int>(items.size()))
-        throw Error(errnum::kInvalidCall, "norvel", "Invalid list index " + std::to_string(index));
+        throw Error(errnum::kInvalidCall, libraryName(),
+                    "Invalid list index " + std::to_string(index));
     items.erase(items.begin() + index);
     if (listIndex == index) {
         listIndex = -1;
@@ -30,7 +32,7 @@ void eraseItem(std::vector<std::string>& items, int& listIndex, int index) {
 
 void checkIndex(const std::vector<std::string>& items, int index) {
     if (index < -1 || index >= static_cast<int>(items.size()))
-        throw Error(errnum::kInvalidCall, "norvel",
+        throw Error(errnum::kInvalidCall, libraryName(),
                     "Invalid property value: list index " + std::to_string(index));
 }
 
@@ -38,7 +40,8 @@ void checkIndex(const std::vector<std::string>& items, int index) {
 
 const std::string& ItemList::list(int index) const {
     if (index < 0 || index >= static_cast<int>(items_.size()))
-        throw Error(errnum::kInvalidCall, "norvel", "Invalid list index " + std::to_string(index));
+        throw Error(errnum::kInvalidCall, libraryName(),
+                    "Invalid list index " + std::to_string(index));
     return items_[static_cast<size_t>(index)];
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/error.h"
+#include "common/library_folder.h"
 
 namespace norvel::common::forms {
 
@@ -15,7 +16,7 @@ void ScrollBar::setRange(int min, int max) {
 
 void ScrollBar::setValue(int value) {
     if (value < std::min(min_, max_) || value > std::max(min_, max_))
-        throw Error(380, "norvel",
+        throw Error(380, libraryName(),
                     "Invalid property value: scroll position " + std::to_string(value));
     if (value == value_)
         return;

@@ -1,15 +1,16 @@
 #include "common/forms/tree_view.h"
 
 #include "common/error.h"
+#include "common/library_folder.h"
 
 namespace norvel::common::forms {
 
 void TreeView::addNode(std::string parentKey, std::string key, std::string text, int image,
                        int selectedImage) {
     if (node(key) != nullptr)
-        throw Error(35602, "norvel", "Key is not unique in collection: '" + key + "'");
+        throw Error(35602, libraryName(), "Key is not unique in collection: '" + key + "'");
     if (!parentKey.empty() && node(parentKey) == nullptr)
-        throw Error(35601, "norvel", "Element not found: parent node '" + parentKey + "'");
+        throw Error(35601, libraryName(), "Element not found: parent node '" + parentKey + "'");
     nodes_.push_back(
         {std::move(key), std::move(text), std::move(parentKey), image, selectedImage, false});
     notify(ControlProperty::Nodes);
@@ -37,7 +38,7 @@ void TreeView::clear() {
 
 void TreeView::selectNode(const std::string& key) {
     if (node(key) == nullptr)
-        throw Error(35601, "norvel", "Element not found: node '" + key + "'");
+        throw Error(35601, libraryName(), "Element not found: node '" + key + "'");
     if (selectedKey_ == key)
         return;
     selectedKey_ = key;

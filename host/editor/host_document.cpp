@@ -56,6 +56,7 @@ std::shared_ptr<HostDocument> HostDocument::blank(const std::filesystem::path& w
 HostDocument::HostDocument(std::string bytes, std::filesystem::path file,
                            std::filesystem::path webRoot, std::string createdDate)
     : page_(bytes),
+      encoding_(PageEncoding::ofPage(bytes, kWebDefaultEncoding)),
       savedBytes_(std::move(bytes)),
       file_(std::move(file)),
       webRoot_(std::move(webRoot)),
@@ -79,6 +80,35 @@ int HostDocument::headTagsLength(const std::string& name) {
         if (token.kind == MarkupToken::Kind::StartTag && token.name == wanted)
             ++count;
     return count;
+}
+
+void HostDocument::setHeadInnerHTML(const std::string& html) {
+    page_.setHeadInnerHtml(encoding_.reencodeEdited(page_.headInnerHtml(), html));
+}
+
+void HostDocument::setBodyInnerHTML(const std::string& html) {
+    page_.setBodyInnerHtml(encoding_.reencodeEdited(page_.bodyInnerHtml(), html));
+}
+
+void HostDocument::setDocumentHTML(const std::string& html) {
+    page_.setHtml(encoding_.reencodeEdited(page_.html(), html));
+}
+
+std::string HostDocument::bodyInnerText() {
+    if (encoding_.isUtf8())
+        return page_.bodyInnerText();
+    // Character references become UTF-8, so the page is read as text first.
+    return HtmlDocument(encoding_.decode(page_.html())).bodyInnerText();
+}
+
+void HostDocument::replaceDecodedRange(size_t begin, size_t end, const std::string& text) {
+    if (encoding_.isUtf8()) {
+        page_.replaceRange(begin, end, text);
+        return;
+    }
+    std::vector<size_t> offsets;
+    encoding_.decode(page_.html(), offsets);
+    page_.replaceRange(offsets.at(begin), offsets.at(end), encoding_.encode(text));
 }
 
 int HostDocument::styleSheetsLength() {

@@ -7,6 +7,7 @@
 
 #include "common/editor/document.h"
 #include "host/markup/html_document.h"
+#include "host/markup/page_encoding.h"
 
 namespace norvel::host {
 
@@ -22,17 +23,20 @@ class HostDocument : public common::editor::Document,
     HostDocument(std::string bytes, std::filesystem::path file, std::filesystem::path webRoot,
                  std::string createdDate);
 
-    // --- the editor's document interface
+    // --- the editor's document interface. Its texts are UTF-8; the page keeps its own
+    // encoding (encoding()): what is read is decoded, what is written is encoded, and only the
+    // span that changed is written anew.
     std::string fileCreatedDate() override { return createdDate_; }
-    std::string headInnerHTML() override { return page_.headInnerHtml(); }
-    void setHeadInnerHTML(const std::string& html) override { page_.setHeadInnerHtml(html); }
+    std::string headInnerHTML() override { return encoding_.decode(page_.headInnerHtml()); }
+    void setHeadInnerHTML(const std::string& html) override;
+    // Tag names are ASCII in every encoding a page may have, so the raw head is read.
     int headTagsLength(const std::string& name) override;
-    std::string bodyInnerHTML() override { return page_.bodyInnerHtml(); }
-    void setBodyInnerHTML(const std::string& html) override { page_.setBodyInnerHtml(html); }
-    std::string bodyInnerText() override { return page_.bodyInnerText(); }
-    std::string DocumentHTML() override { return page_.html(); }
-    void setDocumentHTML(const std::string& html) override { page_.setHtml(html); }
-    void pasteHTML(const std::string& html) override { page_.pasteHtml(html); }
+    std::string bodyInnerHTML() override { return encoding_.decode(page_.bodyInnerHtml()); }
+    void setBodyInnerHTML(const std::string& html) override;
+    std::string bodyInnerText() override;
+    std::string DocumentHTML() override { return encoding_.decode(page_.html()); }
+    void setDocumentHTML(const std::string& html) override;
+    void pasteHTML(const std::string& html) override { page_.pasteHtml(encoding_.encode(html)); }
     int styleSheetsLength() override;
     std::shared_ptr<common::editor::StyleSheet> styleSheet(int index) override;
     std::shared_ptr<common::editor::StyleSheet> createStyleSheet(const std::string& address,
@@ -43,11 +47,19 @@ class HostDocument : public common::editor::Document,
     void replaceRange(size_t begin, size_t end, const std::string& text) {
         page_.replaceRange(begin, end, text);
     }
+    // Replaces [begin, end) of DocumentHTML() (offsets in that decoded text) with `text`.
+    void replaceDecodedRange(size_t begin, size_t end, const std::string& text);
     void caretAtBodyStart() { page_.caretAtBodyStart(); }
     void caretAtBodyEnd() { page_.caretAtBodyEnd(); }
-    bool caretAfterText(const std::string& text) { return page_.caretAfterText(text); }
-    bool caretBeforeText(const std::string& text) { return page_.caretBeforeText(text); }
-    bool selectText(const std::string& text) { return page_.selectText(text); }
+    bool caretAfterText(const std::string& text) {
+        return page_.caretAfterText(encoding_.encode(text));
+    }
+    bool caretBeforeText(const std::string& text) {
+        return page_.caretBeforeText(encoding_.encode(text));
+    }
+    bool selectText(const std::string& text) { return page_.selectText(encoding_.encode(text)); }
+    // The page's encoding: its byte order mark or meta charset, else the web's default.
+    const PageEncoding& encoding() const { return encoding_; }
 
     // Writes the page atomically; the page then counts as saved there.
     void saveTo(const std::filesystem::path& file);
@@ -63,11 +75,15 @@ class HostDocument : public common::editor::Document,
 
   private:
     HtmlDocument page_;
+    PageEncoding encoding_;
     std::string savedBytes_;
     std::filesystem::path file_;  // empty for a page never saved
     std::filesystem::path webRoot_;
     std::string createdDate_;
 };
+
+// The encoding of a page that declares none: the one the suite writes its own files in.
+inline constexpr const char* kWebDefaultEncoding = "UTF-8";
 
 // A new page as the editor makes it.
 std::string blankPageHtml();

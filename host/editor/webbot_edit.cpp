@@ -67,8 +67,8 @@ void EditorApp::editBlock(int number) {
     if (target == nullptr)
         throw Error(errnum::kInternal, "norvel",
                     "The edited webbot block is no longer in the page");
-    document.replaceRange(target->begin, target->end,
-                          rebuildWebbotBlock(original.bot, sClass, *dictBot, givenKeys));
+    document.replaceDecodedRange(target->begin, target->end,
+                                 rebuildWebbotBlock(original.bot, sClass, *dictBot, givenKeys));
 }
 
 }  // namespace norvel::host

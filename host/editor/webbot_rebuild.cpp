@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "common/ascii_text.h"
-#include "host/markup/webbot_block.h"
+#include "common/webbot_attribute.h"
 
 namespace norvel::host {
 
@@ -58,17 +58,18 @@ std::string rebuildWebbotBlock(const std::string& bot, const std::string& sClass
         if (equalsIgnoreCase(key, "S-HTML") && (bodyKey.empty() || key == "S-HTML"))
             bodyKey = key;
 
-    std::string block = "<!--webbot bot=\"" + formatWebbotAttributeValue(bot) + "\" s-class=\"" +
-                        formatWebbotAttributeValue(sClass) + "\" clientside ";
+    std::string block = "<!--webbot bot=\"" + common::encodeWebbotAttributeValue(bot) +
+                        "\" s-class=\"" + common::encodeWebbotAttributeValue(sClass) +
+                        "\" clientside ";
     for (const std::string& key : keys) {
         if (equalsIgnoreCase(key, "S-HTML") || equalsIgnoreCase(key, "clientside"))
             continue;
-        block += key + "=\"" + formatWebbotAttributeValue(attributes.value(key)) + "\" ";
+        block += key + "=\"" + common::encodeWebbotAttributeValue(attributes.value(key)) + "\" ";
     }
     block += "startspan -->\r\n";
     if (!bodyKey.empty())
         block += attributes.value(bodyKey);
-    block += "\r\n<!--webbot bot=\"" + formatWebbotAttributeValue(bot) + "\" endspan -->";
+    block += "\r\n<!--webbot bot=\"" + common::encodeWebbotAttributeValue(bot) + "\" endspan -->";
     return block;
 }
 

@@ -16,10 +16,9 @@
 
 namespace norvel::host {
 
-int runSession(const SessionOptions& options) {
-    std::ostream& out = options.transcript ? *options.transcript : std::cout;
-    std::ostream& err = options.diagnostics ? *options.diagnostics : std::cerr;
+namespace {
 
+int playSession(const SessionOptions& options, std::ostream& out, std::ostream& err) {
     std::vector<ScriptAction> actions;
     try {
         actions = parseSessionScript(common::readFileBytes(options.script));
@@ -78,6 +77,25 @@ int runSession(const SessionOptions& options) {
         return 1;
     }
     return 0;
+}
+
+}  // namespace
+
+int runSession(const SessionOptions& options) {
+    std::ostream& out = options.transcript ? *options.transcript : std::cout;
+    std::ostream& err = options.diagnostics ? *options.diagnostics : std::cerr;
+    // The edge of a session: any failure (the settings, the registry or the web unusable, a
+    // page that cannot be read) ends it with a message and status 1.
+    try {
+        return playSession(options, out, err);
+    } catch (const common::Error& e) {
+        err << "norvel: " << e.description() << '\n';
+    } catch (const ScriptError& e) {
+        err << options.script.string() << ": " << e.what() << '\n';
+    } catch (const std::exception& e) {
+        err << "norvel: " << e.what() << '\n';
+    }
+    return 1;
 }
 
 }  // namespace norvel::host

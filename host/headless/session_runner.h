@@ -24,7 +24,8 @@ struct SessionOptions {
 };
 
 // Runs the session; the exit status: 0 when the whole script ran, 1 on a script error
-// (reported as "line N: what went wrong").
+// (reported as "line N: what went wrong") or when the session cannot go on (settings, registry
+// or script unreadable...; reported as "norvel: what went wrong"). Never throws.
 int runSession(const SessionOptions& options);
 
 }  // namespace norvel::host

@@ -35,14 +35,14 @@ constexpr char kStandIn = '~';
 constexpr unsigned char kMarkLead = 0xF4;
 constexpr unsigned char kMarkSecond = 0x8F;
 
+}  // namespace
+
 void appendByteMark(std::string& out, unsigned char b) {
     out += static_cast<char>(kMarkLead);
     out += static_cast<char>(kMarkSecond);
     out += static_cast<char>(b < 0xC0 ? 0xBA : 0xBB);
     out += static_cast<char>(0x80 | (b & 0x3F));
 }
-
-}  // namespace
 
 std::string sanitizedUtf8(std::string_view bytes) {
     std::string out(bytes);

@@ -22,4 +22,7 @@ std::string gumboInputKeepingOffsets(std::string_view bytes);
 std::string gumboInputKeepingBytes(std::string_view bytes);
 std::string restoreBytes(std::string_view text);
 
+// The private-use character that restoreBytes turns back into `byte` (0x80..0xFF).
+void appendByteMark(std::string& out, unsigned char byte);
+
 }  // namespace norvel::host

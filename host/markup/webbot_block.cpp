@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "common/webbot_attribute.h"
 #include "host/markup/html_characters.h"
 #include "host/markup/markup_scanner.h"
 
@@ -13,29 +14,6 @@ struct WebbotComment {
     std::string bot;
     std::vector<std::pair<std::string, std::string>> attributes;
 };
-
-// The escapes formatWebbotAttributeValue writes, read back.
-std::string decodeValue(std::string_view value) {
-    static const struct {
-        std::string_view written;
-        std::string_view meant;
-    } escapes[] = {{"&quot;", "\""}, {"--&gt;", "-->"}, {"--!&gt;", "--!>"}};
-    std::string out;
-    for (size_t i = 0; i < value.size();) {
-        bool replaced = false;
-        for (const auto& escape : escapes) {
-            if (value.substr(i, escape.written.size()) == escape.written) {
-                out += escape.meant;
-                i += escape.written.size();
-                replaced = true;
-                break;
-            }
-        }
-        if (!replaced)
-            out += value[i++];
-    }
-    return out;
-}
 
 // The comment's content if it is a webbot comment; none for any other comment.
 std::optional<WebbotComment> parseWebbotComment(std::string_view comment) {
@@ -72,7 +50,8 @@ std::optional<WebbotComment> parseWebbotComment(std::string_view comment) {
             size_t close = text.find('"', pos + 1);
             if (close == std::string_view::npos)
                 return std::nullopt;  // an unclosed quote
-            words.emplace_back(std::move(name), decodeValue(text.substr(pos + 1, close - pos - 1)));
+            words.emplace_back(std::move(name), common::decodeWebbotAttributeValue(
+                                                    text.substr(pos + 1, close - pos - 1)));
             bare.push_back(false);
             pos = close + 1;
             if (pos < text.size() && !isHtmlSpace(text[pos]))
@@ -150,21 +129,6 @@ std::vector<WebbotBlock> findWebbotBlocks(std::string_view html) {
         open.reset();
     }
     return blocks;
-}
-
-std::string formatWebbotAttributeValue(std::string_view value) {
-    std::string out;
-    for (size_t i = 0; i < value.size(); ++i) {
-        char c = value[i];
-        if (c == '"') {
-            out += "&quot;";
-        } else if (c == '>' && (out.ends_with("--") || out.ends_with("--!"))) {
-            out += "&gt;";  // "-->" or "--!>" would end the comment
-        } else {
-            out += c;
-        }
-    }
-    return out;
 }
 
 }  // namespace norvel::host

@@ -19,7 +19,7 @@ struct WebbotBlock {
     size_t bodyEnd = 0;    // ...and before the second
     std::string bot;
     // In order, names as written, bare words with an empty value, `bot` left out; values
-    // decoded as formatWebbotAttributeValue wrote them.
+    // decoded with common::decodeWebbotAttributeValue.
     std::vector<std::pair<std::string, std::string>> attributes;
 };
 
@@ -27,9 +27,5 @@ struct WebbotBlock {
 // a second startspan first, broken attribute syntax) is no block; later blocks still count.
 // Comments inside scripts, styles and other raw text are not comments.
 std::vector<WebbotBlock> findWebbotBlocks(std::string_view html);
-
-// An attribute value as a block writes it: a double quote becomes &quot;, and the '>' of a
-// "-->" or "--!>" inside it becomes &gt; so that the value cannot end its comment.
-std::string formatWebbotAttributeValue(std::string_view value);
 
 }  // namespace norvel::host

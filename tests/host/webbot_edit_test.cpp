@@ -98,5 +98,33 @@ TEST_F(EditorFixture, ACancelledOrFailingEditLeavesThePageAsItWas) {
     EXPECT_THROW(app->editBlock(4), common::Error);
 }
 
+TEST_F(EditorFixture, ABlockInAPageOfAnotherEncodingIsReadAndWrittenInIt) {
+    const std::string head =
+        "<html>\r\n<head><meta charset=\"windows-1252\"><title>R\xE9sum\xE9</title></head>\r\n"
+        "<body>\r\n<p>caf\xE9 \x81</p>\r\n";
+    const std::string tail = "\r\n<p>na\xEFve</p>\r\n</body>\r\n</html>\r\n";
+    writePage("latin.htm", head +
+                               block("norveltest.clsBlockEditor", "dir=\"caf\xE9 &#8594; --&gt;\"",
+                                     "caf\xE9 body") +
+                               tail);
+    app->openWeb(web.path());
+    auto window = app->openPageByPath("latin.htm", 1);
+    app->editBlock(1);
+
+    // The component saw the text, and its new values went back in the page's encoding.
+    std::string text = window->GetDocument()->DocumentHTML();
+    auto blocks = findWebbotBlocks(text);
+    ASSERT_EQ(blocks.size(), 1u);
+    EXPECT_EQ(text.substr(blocks[0].bodyBegin, blocks[0].bodyEnd - blocks[0].bodyBegin),
+              "<b>rebuilt</b> caf\u00e9 body");
+    EXPECT_EQ(blocks[0].attributes[2],
+              (std::pair<std::string, std::string>("dir", "caf\u00e9 \u2192 -->")));
+    const std::string& bytes = window->document().page().html();
+    EXPECT_TRUE(bytes.starts_with(head)) << bytes;
+    EXPECT_TRUE(bytes.ends_with(tail)) << bytes;
+    EXPECT_NE(bytes.find("dir=\"caf\xE9 &#8594; --&gt;\""), std::string::npos) << bytes;
+    EXPECT_NE(bytes.find("\r\n<b>rebuilt</b> caf\xE9 body\r\n"), std::string::npos) << bytes;
+}
+
 }  // namespace
 }  // namespace norvel::host

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/webbot_attribute.h"
 #include "host/markup/webbot_block.h"
 #include "tests/markup/corpus_pages.h"
 
@@ -55,10 +56,13 @@ TEST(MarkupWebbot, MalformedPairsAreNoBlocksButLaterBlocksCount) {
         EXPECT_TRUE(findWebbotBlocks(broken).empty()) << broken;
 }
 
-TEST(MarkupWebbot, ValuesReadBackAsTheyWereFormatted) {
-    const std::string value = "say \"hi\" --> a --!> b & &amp; <!-- c";
-    std::string formatted = formatWebbotAttributeValue(value);
-    EXPECT_EQ(formatted, "say &quot;hi&quot; --&gt; a --!&gt; b & &amp; <!-- c");
+TEST(MarkupWebbot, ValuesReadBackExactlyAsTyped) {
+    const std::string value =
+        "say \"hi\" --> a --!> b & &amp; &quot; &gt; &#233; --&gt; <!-- c </script> d";
+    std::string formatted = common::encodeWebbotAttributeValue(value);
+    EXPECT_EQ(formatted,
+              "say &quot;hi&quot; --&gt; a --!&gt; b & &amp;amp; &amp;quot; &amp;gt; &amp;#233; "
+              "--&amp;gt; <!-- c </script> d");
     std::string html = "<p><!--webbot bot=\"b\" v=\"" + formatted +
                        "\" startspan -->\r\nbody\r\n<!--webbot bot=\"b\" endspan --></p>";
     auto blocks = findWebbotBlocks(html);
@@ -66,6 +70,21 @@ TEST(MarkupWebbot, ValuesReadBackAsTheyWereFormatted) {
     EXPECT_EQ(blocks[0].attributes, (Attributes{{"v", value}}));
     EXPECT_EQ(bodyOf(html, blocks[0]), "body");
     EXPECT_EQ(blocks[0].end, html.size() - 4);
+}
+
+TEST(MarkupWebbot, BlocksWrittenBeforeReadAsTheyWereMeant) {
+    // Earlier writers escaped only the double quote (and the host "-->"); an ampersand stood
+    // as it was. A character a single-byte page cannot hold stands as a numeric reference.
+    std::string html =
+        "<!--webbot bot=\"b\" PREVIEW=\"<a href='?a=1&b=2'>Tom &amp; &quot;Jerry&quot;</a>\" "
+        "link=\"Next --&gt; page\" word=\"caf&#233; &#x2192; &#0; &#xD800; &#12\" startspan "
+        "-->x<!--webbot bot=\"b\" endspan -->";
+    auto blocks = findWebbotBlocks(html);
+    ASSERT_EQ(blocks.size(), 1u);
+    EXPECT_EQ(blocks[0].attributes,
+              (Attributes{{"PREVIEW", "<a href='?a=1&b=2'>Tom &amp; \"Jerry\"</a>"},
+                          {"link", "Next --> page"},
+                          {"word", "caf\u00e9 \u2192 &#0; &#xD800; &#12"}}));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 #include "common/editor/document.h"
 #include "common/error.h"
 #include "common/functions.h"
+#include "host/editor/webbot_rebuild.h"
+#include "host/markup/webbot_block.h"
 #include "tests/poll/poll_web_fixture.h"
 
 namespace norvel::poll {
@@ -40,6 +42,29 @@ TEST(PollFunctionsBlock, ValuesGoInVerbatimExceptADoubleQuote) {
     EXPECT_NE(block.find(" but=\"Vote &quot;now&quot;\" "), std::string::npos) << block;
     EXPECT_NE(block.find(" s-html=\"kept as"), std::string::npos);
     EXPECT_NE(block.find("startspan -->\r\n<b>\"body\"</b>\r\n<!--webbot"), std::string::npos);
+}
+
+TEST(PollFunctionsBlock, AnyTypedTextComesBackFromTheWrittenAndTheRebuiltBlock) {
+    const std::string typed =
+        "Next --> page \"quoted\" & &quot; <b> --!> &amp; &#38; </script> \u00dcber";
+    StringDictionary attributes;
+    attributes.set("link", typed);
+    attributes.set("T", "J1");
+    attributes.set("S-HTML", "<a>body</a>");
+    std::string page = "<body>" + common::BuildWebbotBlock(attributes, "norvelfpbot") + "</body>";
+    auto blocks = host::findWebbotBlocks(page);
+    ASSERT_EQ(blocks.size(), 1u) << page;
+    ASSERT_EQ(blocks[0].attributes.size(), 4u);  // s-class, clientside, link, T
+    EXPECT_EQ(blocks[0].attributes[2], (std::pair<std::string, std::string>("link", typed)));
+
+    // The editor hands the value to the component and writes the block again.
+    StringDictionary forComponent = host::blockAttributesForComponent(blocks[0].attributes, "b");
+    EXPECT_EQ(forComponent.value("link"), typed);
+    std::string rebuilt =
+        host::rebuildWebbotBlock("norvelfpbot", "norvelfp.main", forComponent, forComponent.keys());
+    auto again = host::findWebbotBlocks(rebuilt);
+    ASSERT_EQ(again.size(), 1u) << rebuilt;
+    EXPECT_EQ(host::blockAttributesForComponent(again[0].attributes, "b").value("link"), typed);
 }
 
 TEST(PollFunctionsPollData, CountsPlayNoPart) {

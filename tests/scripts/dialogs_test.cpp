@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "common/dispatch.h"
+#include "host/editor/host_document.h"
+#include "host/editor/host_page_window.h"
+#include "host/editor/webbot_rebuild.h"
+#include "host/markup/webbot_block.h"
 #include "scriptcollection/cls_load.h"
 #include "scriptcollection/frm_add_to_favor2.h"
 #include "scriptcollection/frm_news_ticker.h"
@@ -98,7 +102,9 @@ TEST_F(ScriptDialogs, FavouritePictureWithoutAnImagesFolderIsAnErrorAndImportsNo
     dialog.opType1.userClick();
     queueFile(templates.path() / "pictures" / "star.gif");
     dialog.cmdBrowse.userClick();
-    EXPECT_NE(transcript.str().find("error \"NorvelJS\""), std::string::npos) << transcript.str();
+    EXPECT_NE(transcript.str().find("error \"NorvelJS\" \"Function FileExist in "),
+              std::string::npos)
+        << transcript.str();
     EXPECT_FALSE(std::filesystem::exists(web.path() / "images"));
     EXPECT_EQ(dialog.txtType.text(), "");
 }
@@ -148,6 +154,92 @@ TEST_F(ScriptDialogs, UnknownItemIsToldAndShowsNothing) {
     loader->call("LoadFrm", item);
     EXPECT_EQ(transcript.str(), "msgbox none \"\" \"Can't Locate Form\" -> ok\n");
     EXPECT_EQ(loader->Editor, nullptr);
+}
+
+TEST_F(ScriptDialogs, SlideShowShowsRandomAndSkipsEmptyPictureNames) {
+    auto engine = openPage("index.htm");
+    {
+        frmSlide dialog(app->runtime(), engine);
+        dialog.Load();
+        EXPECT_EQ(dialog.cmbTrans.text(), "Random");
+        EXPECT_EQ(engine->FormDic->value("Trans"), "-1");
+    }
+    for (std::string pictures : {"", ",", "a.gif,,b.gif,"}) {
+        SCOPED_TRACE(pictures);
+        engine->realcom = true;
+        engine->AddinDic->set("s-pic", pictures);
+        engine->AddinDic->set("s-transtype", "junk");
+        frmSlide dialog(app->runtime(), engine);
+        dialog.Load();
+        EXPECT_EQ(dialog.lstPic.listCount(), pictures.empty() || pictures == "," ? 0 : 2);
+        for (int i = 0; i < dialog.lstPic.listCount(); ++i)
+            EXPECT_FALSE(dialog.lstPic.list(i).empty());
+        EXPECT_EQ(dialog.cmbTrans.text(), "Random");
+    }
+}
+
+TEST_F(ScriptDialogs, AHandDamagedMessageCountRestoresWhatTheBlockHolds) {
+    auto engine = openPage("index.htm");
+    engine->realcom = true;
+    engine->AddinDic->set("s-html",
+                          "X_content[0]=\"one\"\r\nX_link[0]=\"\"\r\n"
+                          "X_content[1]=\"two\"\r\nX_link[1]=\"\"\r\n");
+    engine->AddinDic->set("lst-count", "2000000000");
+    frmNewsTicker dialog(app->runtime(), engine);
+    dialog.Load();
+    ASSERT_EQ(dialog.lstMessages.listCount(), 2);
+    dialog.lstMessages.userChoose(1);
+    EXPECT_EQ(dialog.MsgText.text(), "two");
+}
+
+// A page in Windows-1252: the typed text lands in its encoding, the page's other bytes stay,
+// and the block reads back exactly what was typed.
+TEST_F(ScriptDialogs, TextTypedIntoAPageInAnotherEncodingIsWrittenInIt) {
+    const std::string head =
+        "<html><head><meta charset=\"windows-1252\"><title>R\xE9sum\xE9</title></head>";
+    const std::string before = "<body><p>Caf\xE9 \x80 \x81</p>";
+    const std::string after = "</body></html>";
+    writePage("latin.htm", head + before + after);
+    app->openWeb(web.path());
+    app->openPageByPath("latin.htm", common::editor::kViewNormal);
+    auto engine = std::make_shared<clsJS>(app->runtime(), engineTemplates);
+    engine->AddinDic = std::make_shared<common::StringDictionary>();
+    const std::string typed = "\u00dcber caf\u00e9 \u2192 Next --> page &quot; </script>";
+
+    frmAddToFavor2 dialog(app->runtime(), engine);
+    dialog.Load();
+    dialog.txtType.userSetText(typed);
+    ASSERT_TRUE(dialog.cmdDoIt.userClick());
+    EXPECT_EQ(transcript.str().find("error"), std::string::npos) << transcript.str();
+    auto window = app->activeWindow();
+    const std::string bytes = window->document().page().html();
+    ASSERT_TRUE(bytes.starts_with(head.substr(0, head.find("</head>")))) << bytes;
+    ASSERT_TRUE(bytes.find(before) != std::string::npos) << bytes;
+    EXPECT_TRUE(bytes.ends_with(after));
+    EXPECT_NE(bytes.find(" link=\"\xDC"
+                         "ber caf\xE9 &#8594; Next --&gt; page &amp;quot; </script>\""),
+              std::string::npos)
+        << bytes;
+    EXPECT_EQ(bytes.find("\xC3"), std::string::npos) << "UTF-8 bytes in a Windows-1252 page";
+
+    auto blocks = host::findWebbotBlocks(window->document().DocumentHTML());
+    ASSERT_EQ(blocks.size(), 1u);
+    auto attributes = host::blockAttributesForComponent(blocks[0].attributes, "");
+    EXPECT_EQ(attributes.value("link"), typed);
+}
+
+TEST_F(ScriptDialogs, APictureSourceWithQuotesStaysOneAttributeValue) {
+    auto engine = openPage("index.htm");
+    frmAddToFavor2 dialog(app->runtime(), engine);
+    dialog.Load();
+    dialog.opType1.userClick();
+    dialog.txtType.userSetText("images/a\"b&c'd.gif");
+    ASSERT_TRUE(dialog.cmdDoIt.userClick());
+    EXPECT_NE(body().find("src=\\\"images/a&quot;b&amp;c&#39;d.gif\\\" >"), std::string::npos)
+        << body();
+    EXPECT_EQ(engine->AddinDic->value("PREVIEW"),
+              "<img border ='0' src='images/a&quot;b&amp;c&#39;d.gif' >");
+    EXPECT_EQ(engine->AddinDic->value("link"), "images/a\"b&c'd.gif");
 }
 
 }  // namespace

@@ -61,7 +61,7 @@ TEST(ScriptMessageArrays, WritesOneContentAndOneLinkLinePerMessage) {
               "X_content[0]=\"Line 1<br>says \\\"hi\\\"\"\r\n"
               "X_link[0]=\"\"\r\n"
               "X_content[1]=\"More\"\r\n"
-              "X_link[1]=\"<a target='_blank' href='http://example.com/a'>here</a>\"\r\n");
+              "X_link[1]=\"<a target='_blank' href='http://example.com/a'>here<\\/a>\"\r\n");
     EXPECT_EQ(MakeMessageArrays({message("C:\\dir\\")}),
               "X_content[0]=\"C:\\\\dir\\\\\"\r\nX_link[0]=\"\"\r\n");
 }
@@ -94,26 +94,71 @@ TEST(ScriptMessageArrays, TwelveMessagesComeBackInOrder) {
 }
 
 TEST(ScriptMessageArrays, UnreadableOrMissingLinesGiveEmptyFields) {
-    auto restored = RestoreMessages("X_content[0]=broken\r\n", 2);
+    auto restored = RestoreMessages("X_content[0]=broken\r\nX_link[1]=\"<a \r\n", 2);
     ASSERT_EQ(restored.size(), 2u);
     EXPECT_EQ(restored[0].NewsText, "");
     EXPECT_FALSE(restored[0].AddLink);
     EXPECT_EQ(restored[1].NewsText, "");
+    EXPECT_FALSE(restored[1].AddLink);
 }
 
-TEST(ScriptMessageArrays, SingleQuoteInALinkAddressDoesNotComeBackIntact) {
-    // Link addresses are written between single quotes as typed; this is the known limit.
-    auto restored =
-        RestoreMessages(MakeMessageArrays({linked("m", "ex.com/it's", "t", "_self")}), 1);
-    EXPECT_EQ(restored[0].URL, "ex.com/it");
-    EXPECT_EQ(restored[0].Link, "t");
+TEST(ScriptMessageArrays, AnyTypedTextComesBackIntact) {
+    const std::string hostile =
+        "it's \"q\" </script> <!-- <SCRIPT> & &amp; &#39; \\ "
+        "\u00dcber \u2028 \u2029 \U0001F600 </a> end";
+    std::vector<clsNews> messages = {message(hostile + "\r\nsecond line"),
+                                     linked(hostile, "ex.com/it's?a=1&amp;b", hostile, "_self")};
+    std::string stored = MakeMessageArrays(messages);
+    for (const char* forbidden : {"</", "<!--", "<script", "<SCRIPT", "\u2028", "\u00dc"})
+        EXPECT_EQ(stored.find(forbidden), std::string::npos) << forbidden << " in " << stored;
+    auto restored = RestoreMessages(stored, 2);
+    ASSERT_EQ(restored.size(), 2u);
+    expectSame(messages[0], restored[0]);
+    expectSame(messages[1], restored[1]);
 }
 
-TEST(ScriptString, EscapesQuotesAndBackslashesAndReadsThemBack) {
+TEST(ScriptMessageArrays, BlocksWrittenBeforeStillReadBack) {
+    std::string stored =
+        "X_content[0]=\"say \\\"hi\\\"<br>next \\\\ end\"\r\n"
+        "X_link[0]=\"<a target='_blank' href='http://ex.com/?a=1&b=2'>read \\\"more\\\"</a>\"\r\n";
+    auto restored = RestoreMessages(stored, 1);
+    ASSERT_EQ(restored.size(), 1u);
+    EXPECT_EQ(restored[0].NewsText, "say \"hi\"\r\nnext \\ end");
+    EXPECT_EQ(restored[0].URL, "ex.com/?a=1&b=2");
+    EXPECT_EQ(restored[0].Link, "read \"more\"");
+    EXPECT_EQ(restored[0].Target, "_blank");
+}
+
+TEST(ScriptMessageArrays, ADamagedCountRestoresOnlyWhatTheTextHolds) {
+    std::string stored = MakeMessageArrays({message("one"), message("two")});
+    auto restored = RestoreMessages(stored, 2000000000);
+    ASSERT_EQ(restored.size(), 2u);
+    EXPECT_EQ(restored[1].NewsText, "two");
+    EXPECT_TRUE(RestoreMessages(stored, -5).empty());
+    // A gap in the elements gives an empty message in its place.
+    restored = RestoreMessages("X_content[0]=\"a\"\r\nX_content[2]=\"c\"\r\n", 99);
+    ASSERT_EQ(restored.size(), 3u);
+    EXPECT_EQ(restored[1].NewsText, "");
+    EXPECT_EQ(restored[2].NewsText, "c");
+}
+
+TEST(ScriptString, EscapesWhatWouldEndTheStringOrTheScriptElement) {
     EXPECT_EQ(escapeScriptString(R"(a "b" \c)"), R"(a \"b\" \\c)");
-    EXPECT_EQ(escapeScriptString("plain 'single'"), "plain 'single'");
-    for (std::string text : {"", "\\", "\"", "\\\"\\\\", "x\\ny"})
-        EXPECT_EQ(unescapeScriptString(escapeScriptString(text)), text);
+    EXPECT_EQ(escapeScriptString("plain 'single' a<b"), "plain 'single' a<b");
+    EXPECT_EQ(escapeScriptString("</script><!--<Script>"), R"(<\/script>\x3C!--\x3CScript>)");
+    EXPECT_EQ(escapeScriptString("1\r\n2\t\x01"), R"(1\r\n2\t\x01)");
+    EXPECT_EQ(escapeScriptString("\u00e9\u2028\u2029\U0001F600"),
+              R"(\u00E9\u2028\u2029\uD83D\uDE00)");
+    for (std::string text : {"", "\\", "\"", "\\\"\\\\", "x\\ny", "</script>", "\xff\xfe bytes",
+                             "\u00dcber caf\u00e9 \u2028", "\U0001F600\r\n\x7f"})
+        EXPECT_EQ(unescapeScriptString(escapeScriptString(text)), text) << text;
+}
+
+TEST(ScriptString, ReadsEscapesAsAScriptEngineDoes) {
+    EXPECT_EQ(unescapeScriptString(R"(\x41\u0042\u{43}\q\'\/)"), "ABCq'/");
+    EXPECT_EQ(unescapeScriptString(R"(\uD83D\uDE00)"), "\U0001F600");
+    EXPECT_EQ(unescapeScriptString(R"(\uD83D!)"), "\uFFFD!");  // a lone half
+    EXPECT_EQ(unescapeScriptString(R"(\xZ\u12)"), "xZu12");
 }
 
 }  // namespace

@@ -143,7 +143,7 @@ TEST_F(SettingsStore, FolderInPlaceOfTheFileGivesDefaultsAndSaveErrors) {
         ADD_FAILURE() << "a save over a folder succeeded";
     } catch (const Error& error) {
         EXPECT_EQ(error.number(), errnum::kPathFileAccess);
-        EXPECT_EQ(error.source(), "norvel");
+        EXPECT_EQ(error.source(), "settings_tests");  // the module whose shared code raised it
         EXPECT_NE(error.description().find("App\\S\\k"), std::string::npos) << error.description();
     }
     EXPECT_TRUE(fs::is_directory(file_));
@@ -159,7 +159,7 @@ TEST_F(SettingsStore, SaveThatCannotCreateTheFolderThrows75) {
         ADD_FAILURE() << "the save succeeded";
     } catch (const Error& error) {
         EXPECT_EQ(error.number(), errnum::kPathFileAccess);
-        EXPECT_EQ(error.source(), "norvel");
+        EXPECT_EQ(error.source(), "settings_tests");  // the module whose shared code raised it
         EXPECT_NE(error.description().find("cannot be saved"), std::string::npos);
     }
     EXPECT_EQ(store.getSetting("App", "S", "k", "default"), "default");

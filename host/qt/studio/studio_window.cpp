@@ -148,6 +148,10 @@ void StudioWindow::runCommand(const std::function<void()>& command) {
                    kCaption);
     } catch (const std::exception& e) {
         ui_.msgBox(e.what(), common::MsgBoxButtons::OkOnly, common::MsgBoxIcon::Critical, kCaption);
+    } catch (...) {
+        // The window's own edge: nothing a command throws may end the program.
+        ui_.msgBox("An unexpected error ended the command.", common::MsgBoxButtons::OkOnly,
+                   common::MsgBoxIcon::Critical, kCaption);
     }
     // Saving and the suite's features write files into the web.
     if (app_.web())

@@ -12,6 +12,7 @@
 
 #include <set>
 
+#include "common/webbot_attribute.h"
 #include "host/markup/page_segments.h"
 #include "host/markup/webbot_block.h"
 #include "host/qt/page/normal_page_builder.h"
@@ -27,7 +28,7 @@ using QtPageNormalView = PageViewFixture;
 std::string block(const std::string& sClass, const std::string& preview, const std::string& body) {
     std::string attributes = "s-class=\"" + sClass + "\" clientside T=\"P2\"";
     if (!preview.empty())
-        attributes += " PREVIEW=\"" + formatWebbotAttributeValue(preview) + "\"";
+        attributes += " PREVIEW=\"" + common::encodeWebbotAttributeValue(preview) + "\"";
     return "<p><!--webbot bot=\"norvelfpbot\" " + attributes + " startspan -->\r\n" + body +
            "\r\n<!--webbot bot=\"norvelfpbot\" endspan --></p>";
 }

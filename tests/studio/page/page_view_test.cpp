@@ -212,7 +212,7 @@ TEST_F(QtPageView, EveryCorpusPageOpensInEveryView) {
         view->sourceView()->setTextCursor(cursor);
         QTest::keyClicks(view->sourceView(), "A");
         view->setViewMode(kViewPreview);
-        EXPECT_EQ(window->document().DocumentHTML(), "A" + corpus.bytes + "Z");
+        EXPECT_EQ(window->document().page().html(), "A" + corpus.bytes + "Z");
         window->Close(false);
     }
 }
@@ -287,7 +287,7 @@ TEST_F(QtPageView, MangledCorpusPagesOpenInEveryViewAndStayAsTheyWere) {
             view->setViewMode(kViewHtml);
             EXPECT_EQ(view->sourceView()->toPlainText(), PageText(bytes).text());
             view->setViewMode(kViewPreview);
-            EXPECT_EQ(window->document().DocumentHTML(), bytes);
+            EXPECT_EQ(window->document().page().html(), bytes);
             window->Close(false);
             ++opened;
         }

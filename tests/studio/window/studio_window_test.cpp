@@ -328,6 +328,37 @@ class StudioWindowTest : public QObject {
         QVERIFY(!fixture_->studio().app().activeWindow()->modified());
     }
 
+    // A folder where a page is expected, or a command throwing anything at all: the window
+    // shows a message box and carries on.
+    void anyFailureOfACommandEndsInAMessageBox() {
+        std::filesystem::create_directory(fixture_->web() / "folder.htm");
+        QStringList texts;
+        auto answerNextBox = [&](ModalDriver& driver) {
+            driver.whenModalShown([&](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                QVERIFY(box);
+                texts << box->text();
+                tests::clickWidget(tests::findButtonByText(box, "OK"));
+            });
+        };
+        {
+            ModalDriver driver;
+            answerNextBox(driver);
+            fixture_->window().openPage("folder.htm");
+            QVERIFY(driver.allRan());
+        }
+        {
+            ModalDriver driver;
+            answerNextBox(driver);
+            fixture_->window().runCommand([] { throw 42; });
+            QVERIFY(driver.allRan());
+        }
+        QCOMPARE(texts.size(), 2);
+        QVERIFY2(texts[0].contains("folder.htm"), qPrintable(texts[0]));
+        QCOMPARE(texts[1], QString("An unexpected error ended the command."));
+        QCOMPARE(fixture_->window().tabs().count(), 0);
+    }
+
     void helpOpensTheHelpFileInAWindow() {
         fixture_->window().menuAction({"Norvel", "JavaScript", "Help  "})->trigger();
         const auto& viewers = fixture_->studio().helpViewers();
