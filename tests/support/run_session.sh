@@ -59,8 +59,12 @@ if [ -f "$base.libs" ]; then
 fi
 if [ ${#libraries[@]} -gt 0 ]; then "$norvel" register "${libraries[@]}" >/dev/null; fi
 
+# The copy replaces the folder of the script's `web` line; a script without one runs with no
+# web open, as it says.
+web_option=()
+if grep -qE '^[[:space:]]*web[[:space:]]' "$script"; then web_option=(--web "$work/web"); fi
 status=0
-(cd "$(dirname "$script")" && "$norvel" run --web "$work/web" "$(basename "$script")") \
+(cd "$(dirname "$script")" && "$norvel" run "${web_option[@]}" "$(basename "$script")") \
   >"$work/out" 2>"$work/err" || status=$?
 
 mask() {
