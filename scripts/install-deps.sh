@@ -36,6 +36,6 @@ fi
 
 # The browser tests drive Debian's Chromium with playwright-core from the npm registry.
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-if [ ! -d "$root/tests/browser/node_modules/playwright-core" ]; then
-  (cd "$root/tests/browser" && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
+if [ ! -d "$root/tests/templates/scripts/node_modules/playwright-core" ]; then
+  (cd "$root/tests/templates/scripts" && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
 fi

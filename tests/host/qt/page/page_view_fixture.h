@@ -1,0 +1,43 @@
+// Page views over real pages: an editor stand-in on a temporary web (tests/host's fixture),
+// pages written there and opened through it, each shown in a PageView on screen.
+#pragma once
+
+#include <QTest>
+
+#include <memory>
+#include <string>
+
+#include "common/editor/web.h"
+#include "host/editor/host_document.h"
+#include "host/editor/host_page_window.h"
+#include "host/qt/page/page_view.h"
+#include "tests/host/editor/editor_fixture.h"
+
+namespace norvel::host::qt {
+
+// A page with CR LF line breaks around the given body and head content.
+inline std::string htmlPage(const std::string& body, const std::string& head = "") {
+    return "<html>\r\n<head>\r\n<title>t</title>\r\n" + head + "</head>\r\n<body>\r\n" + body +
+           "\r\n</body>\r\n</html>\r\n";
+}
+
+class PageViewFixture : public EditorFixture {
+  protected:
+    std::shared_ptr<HostPageWindow> openPage(const std::string& path, const std::string& bytes,
+                                             int mode = common::editor::kViewNormal) {
+        writePage(path, bytes);
+        if (app->web() == nullptr)
+            app->openWeb(web.path());
+        return app->openPageByPath(path, mode);
+    }
+
+    std::unique_ptr<PageView> showWindow(const std::shared_ptr<HostPageWindow>& window) {
+        auto view = std::make_unique<PageView>(window);
+        view->resize(800, 600);
+        view->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+        return view;
+    }
+};
+
+}  // namespace norvel::host::qt
