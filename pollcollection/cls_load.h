@@ -22,9 +22,7 @@ class clsLoad : public common::Dispatch {
 
     // The attributes of the edited block; an empty dictionary is made when none was given.
     common::DictionaryPtr dictAttrs();
-    void setDictAttrs(common::DictionaryPtr attributes) { dictAttrs_ = std::move(attributes); }
     bool realcom() const { return realcom_; }
-    void setRealcom(bool value) { realcom_ = value; }
     // The poll generator, made on first use.
     std::shared_ptr<clsP> PAddin();
     // The editor dialog LoadFrm chose; none before.
