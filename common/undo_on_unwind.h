@@ -16,8 +16,14 @@ class UndoOnUnwind {
     UndoOnUnwind(const UndoOnUnwind&) = delete;
     UndoOnUnwind& operator=(const UndoOnUnwind&) = delete;
     ~UndoOnUnwind() {
-        if (std::uncaught_exceptions() > exceptionsBefore_)
+        if (std::uncaught_exceptions() <= exceptionsBefore_)
+            return;
+        // The failure under way is the one to report; a second one from undoing must not
+        // end the program, as leaving a destructor by an exception would.
+        try {
             undo_();
+        } catch (const std::exception&) {
+        }
     }
 
   private:
