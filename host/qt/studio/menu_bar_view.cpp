@@ -16,6 +16,10 @@ MenuBarView::MenuBarView(HostCommandBar& bar, QMenuBar& menuBar, ClickRunner run
     : bar_(bar), menuBar_(menuBar), runClick_(std::move(runClick)) {}
 
 void MenuBarView::rebuild() {
+    // clear() leaves the menus (children of the bar) behind; drop them too, or every command
+    // would leave a menu bar's worth of menus alive.
+    for (QMenu* old : menuBar_.findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly))
+        old->deleteLater();
     menuBar_.clear();
     for (const auto& control : bar_.hostControls().all())
         addControl(menuBar_, control);

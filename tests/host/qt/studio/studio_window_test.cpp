@@ -1,6 +1,7 @@
 // The studio window as a person uses it: the menu bar mirrors the editor's command bars, pages
 // open in tabs, the suite's dialogs insert and re-edit blocks, the three views show the page,
 // and closing asks about unsaved changes.
+#include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
@@ -27,9 +28,9 @@
 #include "host/qt/page/source_view.h"
 #include "host/qt/studio/help_viewer.h"
 #include "host/qt/studio/web_folder_list.h"
+#include "tests/host/qt/studio/studio_fixture.h"
 #include "tests/host/qt/support/modal_driver.h"
 #include "tests/host/qt/support/widget_lookup.h"
-#include "tests/host/qt/studio/studio_fixture.h"
 
 using namespace norvel;
 using norvel::tests::ModalDriver;
@@ -105,6 +106,23 @@ class StudioWindowTest : public QObject {
         QVERIFY(!action->isEnabled());
         polls->SetEnabled(true);
         QVERIFY(fixture_->window().menuAction({"Norvel", "Polls"})->isEnabled());
+    }
+
+    void commandsLeaveNoMenusBehind() {
+        fixture_->window().openPage("index.htm");
+        auto liveMenus = [] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            int count = 0;
+            for (QWidget* widget : QApplication::allWidgets())
+                if (qobject_cast<QMenu*>(widget))
+                    ++count;
+            return count;
+        };
+        fixture_->window().runCommand([] {});
+        const int before = liveMenus();
+        for (int i = 0; i < 200; ++i)
+            fixture_->window().runCommand([] {});
+        QCOMPARE(liveMenus(), before);
     }
 
     void folderListOpensAPageInATab() {
