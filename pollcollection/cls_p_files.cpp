@@ -9,6 +9,7 @@
 #include "common/error.h"
 #include "common/functions.h"
 #include "common/password_hash.h"
+#include "common/script_literal.h"
 #include "pollcollection/cls_p.h"
 #include "pollcollection/poll_data.h"
 
@@ -115,6 +116,9 @@ bool clsP::fill(WebFolder& folder, const std::filesystem::path& templateFolder,
         if (values.exists(data))
             values.set(data, pollDataFileText(values.value(data)));
     }
+    // In a server script every value is a string literal of the script's language, so no
+    // text (however it was typed or hand-edited in the block) can end its string.
+    common::quoteValuesForScript(values, common::scriptLanguageOf(fileName));
     return common::SubFile(runtime_, folder, templateFolder, fileName, overwrite, substitute,
                            values);
 }

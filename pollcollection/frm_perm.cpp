@@ -17,13 +17,20 @@ std::string frmPerm::noteText() {
     return "Poll files added successfully." + crlf +
            "In order for the poll to work permissions must be set correctly." + crlf + crlf +
            "Windows hosts" + crlf +
-           "If you receive a write permission error when using the poll, then the poll folder "
-           "(example asppollx) doesn\xE2\x80\x99t have write permission. (see help file for more "
-           "info)" +
+           // What the ASP poll really needs: it writes its data, lock and temporary files in
+           // the poll folder, and hashes with two .NET Framework classes.
+           "The web server\xE2\x80\x99s account (IUSR, or the application pool\xE2\x80\x99s "
+           "identity) needs "
+           "Modify permission on the poll folder (example asppollx): the poll writes its data "
+           "files and short-lived lock and temporary files there. The ASP poll also needs the "
+           ".NET Framework on the server (System.Security.Cryptography.SHA256Managed and "
+           "System.Text.UTF8Encoding). (see help file for more info)" +
            crlf + crlf + "UNIX hosts" + crlf +
            "Both votes.htm and history.htm require having write permission, ie chmod 666. (see "
            "help file for more info)" +
-           crlf + crlf + "UNIX host using Chilisoft ASP" + crlf + "Nothing required.";
+           crlf + crlf + "UNIX host using Chilisoft ASP" + crlf +
+           "The ASP poll does not run there: Chilisoft ASP has no .NET Framework. Use the PHP "
+           "poll.";
 }
 
 void frmPerm::Form_Load() {

@@ -112,16 +112,19 @@ TEST(PollPermissionNote, ShowsTheElevenLinesAndCloses) {
               "In order for the poll to work permissions must be set correctly.\r\n"
               "\r\n"
               "Windows hosts\r\n"
-              "If you receive a write permission error when using the poll, then the poll "
-              "folder (example asppollx) doesn\u2019t have write permission. (see help file for "
-              "more info)\r\n"
+              "The web server\u2019s account (IUSR, or the application pool\u2019s identity) "
+              "needs Modify permission on the poll folder (example asppollx): the poll writes its "
+              "data files and short-lived lock and temporary files there. The ASP poll also needs "
+              "the .NET Framework on the server (System.Security.Cryptography.SHA256Managed and "
+              "System.Text.UTF8Encoding). (see help file for more info)\r\n"
               "\r\n"
               "UNIX hosts\r\n"
               "Both votes.htm and history.htm require having write permission, ie chmod 666. "
               "(see help file for more info)\r\n"
               "\r\n"
               "UNIX host using Chilisoft ASP\r\n"
-              "Nothing required.");
+              "The ASP poll does not run there: Chilisoft ASP has no .NET Framework. Use the PHP "
+              "poll.");
     EXPECT_EQ(note.Command1.caption(), "Close");
     note.Command1.Click();
     EXPECT_FALSE(note.loaded());

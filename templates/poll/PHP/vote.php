@@ -411,30 +411,15 @@ if (!class_exists('NorvelPoll1', false)) {
     }
 }
 
-// The values the poll editor filled in.
+// The values the poll editor filled in, each written by the generator as a PHP string
+// expression that no text can leave.
 return NorvelPoll1::start(__DIR__, [
-    'thankyou' => <<<'NORVEL_POLL_VALUE'
-<*thankyou*>
-NORVEL_POLL_VALUE,
-    'buttonlabel' => <<<'NORVEL_POLL_VALUE'
-<*buttonlabel*>
-NORVEL_POLL_VALUE,
-    'link' => <<<'NORVEL_POLL_VALUE'
-<*link*>
-NORVEL_POLL_VALUE,
-    'return' => <<<'NORVEL_POLL_VALUE'
-<*return*>
-NORVEL_POLL_VALUE,
-    'target' => <<<'NORVEL_POLL_VALUE'
-<*target*>
-NORVEL_POLL_VALUE,
-    'c' => <<<'NORVEL_POLL_VALUE'
-<*c*>
-NORVEL_POLL_VALUE,
-    'wpic' => <<<'NORVEL_POLL_VALUE'
-<*wpic*>
-NORVEL_POLL_VALUE,
-    'wpic2' => <<<'NORVEL_POLL_VALUE'
-<*wpic2*>
-NORVEL_POLL_VALUE,
+    'thankyou' => <*thankyou*>,
+    'buttonlabel' => <*buttonlabel*>,
+    'link' => <*link*>,
+    'return' => <*return*>,
+    'target' => <*target*>,
+    'c' => <*c*>,
+    'wpic' => <*wpic*>,
+    'wpic2' => <*wpic2*>,
 ], isset($norvelPollAsLibrary) && $norvelPollAsLibrary === true);

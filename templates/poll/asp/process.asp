@@ -8,7 +8,10 @@
 ' first answer, 4 for the second, ...), poll (the poll's identity when the form was shown)
 ' and back (the page to return to). A visitor whose cookie shows a vote for this poll is
 ' refused and nothing is counted. Afterwards the visitor goes back to the page, which then
-' shows the results in place of the form, or to the results page, as the poll is set up.
+' shows the results in place of the form, or to the results page, as the poll is set up;
+' either way the address ends in a fragment that brings the visitor to the result.
+' Every field is checked for its shape before use: a repeated or overlong field is refused
+' like a missing one.
 
 Dim voteText, identity, countPattern, countIndex, fields, problem, back, nextUrl
 
@@ -18,11 +21,11 @@ If CStr(Request.ServerVariables("REQUEST_METHOD")) <> "POST" Then
     NvPollFail "405 Method Not Allowed", "Votes are sent with the poll's form (POST)."
 End If
 
-voteText = CStr(Request.Form("vote"))
-identity = CStr(Request.Form("poll"))
+voteText = NvPollFormField("vote", 4)
+identity = NvPollFormField("poll", 20)
 Set countPattern = New RegExp
 countPattern.Pattern = "^[0-9]{1,4}$"
-If Not countPattern.Test(voteText) Or identity = "" Then
+If Not countPattern.Test(voteText) Or Not NvPollIsHex(identity, 20) Then
     NvPollFail "400 Bad Request", "This is not a vote: choose an answer and press the vote button."
 End If
 countIndex = CLng(voteText)
@@ -47,9 +50,9 @@ If problem <> "" Then
 End If
 
 NvPollRememberVote fields
-back = NvPollLocalPath(CStr(Request.Form("back")))
-nextUrl = NvPollUrl("results.asp")
-If NvPollShowsResultsAfterVote() And back <> "" Then nextUrl = back
+back = NvPollLocalPath(NvPollFormField("back", 2000))
+nextUrl = NvPollUrl("results.asp") & "#nvpoll-results"
+If NvPollShowsResultsAfterVote() And back <> "" Then nextUrl = back & "#" & NvPollVotedId()
 Response.Status = "303 See Other"
 Response.AddHeader "Location", nextUrl
 Response.ContentType = "text/plain"

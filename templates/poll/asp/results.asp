@@ -26,7 +26,7 @@ Response.Charset = "utf-8"
 <link rel="stylesheet" href="<%= NvPollEscape(NvPollUrl("pollstyle.css")) %>">
 </head>
 <body class="norvelpoll-page">
-<main>
+<main id="nvpoll-results" tabindex="-1">
 <%
 If NvPollHasVoted(fields) Then Response.Write NvPollThanksHtml()
 Response.Write NvPollResultsHtml(fields, barWidth, "norvelpoll-results")

@@ -8,9 +8,9 @@
 ' so no parent paths ("..") are needed. VBScript allows a procedure only once per page, so
 ' a page holds one ASP poll; every name here starts with NvPoll to keep clear of the page's.
 '
-' The editor's texts sit at the end of this file in a procedure that is never called (so
-' they are never written out) and are read back from the file as UTF-8: any character,
-' quotes included, is safe there except the ASP markers themselves.
+' The editor's values are VBScript string expressions in NvPollSetting below, written by the
+' generator in plain ASCII ("" for a quote, ChrW() for any other character, and no "%>",
+' "<%" or "<!--" in one piece), so no text can end its string or the script block.
 '
 ' Data files: votes.htm holds "question||answer1||count1||..." and history.htm earlier
 ' polls, newest first, one per CRLF line, both UTF-8. Every change holds the lock (the
@@ -19,10 +19,8 @@
 ' All markup is written as ASCII (other characters as numeric references), so it is right
 ' whatever code page the including page uses.
 
-Dim nvPollSource
-
 Function NvPollFolderName()
-    NvPollFolderName = "<*dir*>"
+    NvPollFolderName = <*dir*>
 End Function
 
 ' True when the requested script lies in the poll folder itself.
@@ -66,7 +64,8 @@ Function NvPollJsString(text)
     NvPollJsString = """" & Join(parts, "") & """"
 End Function
 
-' A path on this site to go back to after a vote, or "" when it is not one.
+' A path on this site to go back to after a vote, without any fragment, or "" when it is
+' not one.
 Function NvPollLocalPath(path)
     Dim pattern
     Set pattern = New RegExp
@@ -75,6 +74,19 @@ Function NvPollLocalPath(path)
     If Len(path) <= 2000 Then
         If pattern.Test(path) Then NvPollLocalPath = path
     End If
+    If InStr(NvPollLocalPath, "#") > 0 Then NvPollLocalPath = Left(NvPollLocalPath, InStr(NvPollLocalPath, "#") - 1)
+End Function
+
+' Where a refusal page leads: back to the page the vote came from, or to the results.
+Function NvPollFailBackUrl()
+    NvPollFailBackUrl = NvPollLocalPath(NvPollFormField("back", 2000))
+    If NvPollFailBackUrl = "" Then NvPollFailBackUrl = NvPollUrl("results.asp")
+End Function
+
+' The element of a page that shows the poll after a vote: the address of the page after a
+' vote ends in "#" and this, so the browser brings the visitor there.
+Function NvPollVotedId()
+    NvPollVotedId = NvPollFormId() & "-voted"
 End Function
 
 ' Counts a vote for the answer whose count has index countIndex, under the lock. Returns ""
@@ -107,7 +119,7 @@ Function NvPollCookieName()
 End Function
 
 Function NvPollHasVoted(fields)
-    NvPollHasVoted = (CStr(Request.Cookies(NvPollCookieName())) = NvPollIdentity(fields))
+    NvPollHasVoted = (NvPollCookieValue(NvPollCookieName(), 64) = NvPollIdentity(fields))
 End Function
 
 Sub NvPollRememberVote(fields)
@@ -164,7 +176,7 @@ Function NvPollResultsLinkHtml()
 End Function
 
 Function NvPollThanksHtml()
-    NvPollThanksHtml = "<p class=""responsex norvelpoll-thanks"">" & NvPollEscape(NvPollSetting("thankyou")) & _
+    NvPollThanksHtml = "<p class=""responsex norvelpoll-thanks"" role=""status"">" & NvPollEscape(NvPollSetting("thankyou")) & _
         "</p>" & vbLf
 End Function
 
@@ -177,8 +189,8 @@ Function NvPollBoxHtml(back)
     ElseIf NvPollShowsResultsAfterVote() And NvPollHasVoted(fields) Then
         barWidth = NvPollNumberSetting("wpic2")
         If IsEmpty(barWidth) Then barWidth = 0
-        NvPollBoxHtml = NvPollThanksHtml() & NvPollResultsHtml(fields, barWidth, "norvelpoll-vote") & _
-            NvPollResultsLinkHtml()
+        NvPollBoxHtml = "<div id=""" & NvPollVotedId() & """ tabindex=""-1"">" & vbLf & NvPollThanksHtml() & _
+            NvPollResultsHtml(fields, barWidth, "norvelpoll-vote") & NvPollResultsLinkHtml() & "</div>" & vbLf
     Else
         NvPollBoxHtml = NvPollFormHtml(fields, back)
     End If
@@ -214,21 +226,6 @@ End Function
 
 Function NvPollPath(file)
     NvPollPath = Server.MapPath(NvPollUrl(file))
-End Function
-
-Function NvPollSetting(name)
-    Dim startMark, endMark, first, last
-    If IsEmpty(nvPollSource) Then
-        nvPollSource = NvPollReadUtf8(NvPollPath("vote.asp"))
-    End If
-    startMark = "[[nvpoll:" & name & "]]"
-    endMark = "[[/nvpoll:" & name & "]]"
-    NvPollSetting = ""
-    first = InStr(1, nvPollSource, startMark, vbBinaryCompare)
-    If first = 0 Then Exit Function
-    first = first + Len(startMark)
-    last = InStr(first, nvPollSource, endMark, vbBinaryCompare)
-    If last > 0 Then NvPollSetting = Mid(nvPollSource, first, last - first)
 End Function
 
 Function NvPollNumberSetting(name)
@@ -331,78 +328,176 @@ Sub NvPollWriteUtf8(path, text)
     textStream.Close
 End Sub
 
-Sub NvPollPause(seconds)
-    Dim started
-    started = Timer
-    Do While NvPollElapsed(started) < seconds
-    Loop
-End Sub
-
-Function NvPollElapsed(started)
-    NvPollElapsed = Timer - started
-    If NvPollElapsed < 0 Then NvPollElapsed = NvPollElapsed + 86400
+' A form field as the poll's forms send it: once, and at most maxLength characters long.
+' Anything else ("" when missing, a repeated field, which ASP would join with ", ", or an
+' overlong one) gives "", which every caller refuses like a missing field.
+Function NvPollFormField(name, maxLength)
+    Dim values
+    NvPollFormField = ""
+    Set values = Request.Form(name)
+    If values.Count <> 1 Then Exit Function
+    If Len(values(1)) > maxLength Then Exit Function
+    NvPollFormField = CStr(values(1))
 End Function
 
-' The text of a data file of the poll folder, or Empty when it does not exist.
+' A cookie's plain value of at most maxLength characters, or "" (a cookie with keys, or an
+' overlong one).
+Function NvPollCookieValue(name, maxLength)
+    Dim cookie
+    NvPollCookieValue = ""
+    Set cookie = Request.Cookies(name)
+    If cookie.HasKeys Then Exit Function
+    If Len(cookie) > maxLength Then Exit Function
+    NvPollCookieValue = CStr(cookie)
+End Function
+
+' True when text is nothing but 1 to maxLength characters of "0" to "9" and "a" to "f".
+Function NvPollIsHex(text, maxLength)
+    Dim pattern
+    Set pattern = New RegExp
+    pattern.Pattern = "^[0-9a-f]{1," & maxLength & "}$"
+    NvPollIsHex = pattern.Test(text)
+End Function
+
+Function NvPollGuid()
+    NvPollGuid = LCase(Replace(Mid(CreateObject("Scriptlet.TypeLib").Guid, 2, 36), "-", ""))
+End Function
+
+' A data file is replaced in three renames (see NvPollReplaceFile); between the first two
+' the old file is only there as its backup, file & ".old".
+Function NvPollBackupPath(file)
+    NvPollBackupPath = NvPollPath(file) & ".old"
+End Function
+
+' The text of a data file of the poll folder, or Empty when it does not exist. Readers take
+' no lock: they find the file, or, while a writer has moved it aside, its backup, which is
+' the complete old text. A writer can finish between the two looks, so they are taken again.
 Function NvPollReadDataFile(file)
-    Dim fso, path, attempt
+    Dim fso, paths, attempt, i
     Set fso = CreateObject("Scripting.FileSystemObject")
-    path = NvPollPath(file)
+    paths = Array(NvPollPath(file), NvPollBackupPath(file))
     NvPollReadDataFile = Empty
-    For attempt = 1 To 50
-        If fso.FileExists(path) Then
-            NvPollReadDataFile = NvPollReadUtf8(path)
-            Exit Function
-        End If
-        ' A writer may be between removing the old file and renaming the new one.
-        If Not fso.FolderExists(NvPollPath("poll.lock")) Then Exit Function
-        NvPollPause 0.02
+    For attempt = 1 To 3
+        For i = 0 To 1
+            If fso.FileExists(paths(i)) Then
+                On Error Resume Next
+                NvPollReadDataFile = NvPollReadUtf8(paths(i))
+                If Err.Number = 0 Then
+                    On Error GoTo 0
+                    Exit Function
+                End If
+                NvPollReadDataFile = Empty
+                On Error GoTo 0
+            End If
+        Next
     Next
 End Function
 
-Sub NvPollReplaceFile(file, text)
-    Dim fso, target, temporary
-    Set fso = CreateObject("Scripting.FileSystemObject")
-    target = NvPollPath(file)
-    temporary = target & "." & Replace(Mid(CreateObject("Scriptlet.TypeLib").Guid, 2, 36), "-", "") & ".tmp"
-    NvPollWriteUtf8 temporary, text
-    If fso.FileExists(target) Then fso.DeleteFile target, True
-    fso.MoveFile temporary, target
+' Moves a file, trying again while a reader still has the source open (Windows refuses to
+' rename an open file); raises the last failure.
+Sub NvPollMove(fso, source, target)
+    Dim attempt, problem, description
+    For attempt = 1 To 20
+        On Error Resume Next
+        fso.MoveFile source, target
+        problem = Err.Number
+        description = Err.Description
+        On Error GoTo 0
+        If problem = 0 Then Exit Sub
+        If Not fso.FileExists(source) Or fso.FileExists(target) Then Exit For
+    Next
+    Err.Raise problem, "NvPollMove", description
 End Sub
 
-' Takes the poll's lock; returns "" or why it could not.
-Function NvPollLock()
-    Dim fso, lockPath, started, problem
+' Replaces a data file under the lock, so that no reader ever finds it half written and a
+' failure at any step leaves the old or the new text: the new text goes into a temporary
+' file, the old file is renamed to its backup, the new one renamed in, and only then the
+' backup deleted. A failed rename puts the backup back. A replace that died half way is
+' completed by the next one: a backup beside the file is stale, a backup alone is the file.
+Sub NvPollReplaceFile(file, text)
+    Dim fso, target, backup, temporary, problem, description
     Set fso = CreateObject("Scripting.FileSystemObject")
-    lockPath = NvPollPath("poll.lock")
-    started = Timer
-    Do
+    target = NvPollPath(file)
+    backup = NvPollBackupPath(file)
+    temporary = target & "." & NvPollGuid() & ".tmp"
+    NvPollWriteUtf8 temporary, text
+    On Error Resume Next
+    If fso.FileExists(backup) Then
+        If fso.FileExists(target) Then
+            fso.DeleteFile backup, True
+        Else
+            NvPollMove fso, backup, target
+        End If
+    End If
+    If Err.Number = 0 And fso.FileExists(target) Then NvPollMove fso, target, backup
+    If Err.Number = 0 Then NvPollMove fso, temporary, target
+    problem = Err.Number
+    description = Err.Description
+    Err.Clear
+    If problem <> 0 Then
+        If fso.FileExists(backup) And Not fso.FileExists(target) Then NvPollMove fso, backup, target
+        fso.DeleteFile temporary, True
+    ElseIf fso.FileExists(backup) Then
+        fso.DeleteFile backup, True
+    End If
+    On Error GoTo 0
+    If problem <> 0 Then Err.Raise problem, "NvPollReplaceFile", description
+End Sub
+
+' Temporary files of replaces that died (a killed worker, a full disk). Only called under the
+' lock, when no replace is under way. IIS serves no ".tmp" or ".old" file (they have no MIME
+' type), and these go at the next change.
+Sub NvPollRemoveLeftovers()
+    Dim fso, leftover, file
+    Set fso = CreateObject("Scripting.FileSystemObject")
+    Set leftover = New RegExp
+    leftover.Pattern = "^(votes\.htm|history\.htm|poll\.throttle)\.[0-9a-f]{32}\.tmp$"
+    leftover.IgnoreCase = True
+    On Error Resume Next
+    For Each file In fso.GetFolder(NvPollPath("")).Files
+        If leftover.Test(file.Name) Then file.Delete True
+    Next
+    On Error GoTo 0
+End Sub
+
+Dim nvPollLockFile
+
+' Takes the poll's lock; returns "" or why it could not. Application.Lock makes the other
+' requests of the ASP application wait, asleep, until NvPollUnlock (ASP also lets go of it
+' when the page ends, however it ends). Holding poll.lock open for writing, which Windows
+' grants to one opener at a time, keeps out other processes serving the same folder; Windows
+' closes the file when its process dies, so no stale lock is ever left, and nothing ever
+' deletes the lock file (deleting a stale lock is what races). A lock file held by another
+' process is tried a bounded number of times, then the vote is refused as busy: nothing is
+' counted, so nothing acknowledged is lost.
+Function NvPollLock()
+    Dim fso, attempt, problem
+    Set fso = CreateObject("Scripting.FileSystemObject")
+    Application.Lock
+    For attempt = 1 To 100
         On Error Resume Next
-        fso.CreateFolder lockPath
+        Set nvPollLockFile = fso.OpenTextFile(NvPollPath("poll.lock"), 8, True)
         problem = Err.Number
         On Error GoTo 0
-        NvPollLock = ""
-        If problem = 0 Then Exit Function
-        If problem <> 58 Then
-            NvPollLock = "The poll folder is not writable by the web server, so votes cannot be saved."
+        If problem = 0 Then
+            NvPollRemoveLeftovers
+            NvPollLock = ""
             Exit Function
         End If
-        ' A lock older than 30 seconds was left by a request that died.
-        If fso.FolderExists(lockPath) Then
-            If DateDiff("s", fso.GetFolder(lockPath).DateCreated, Now) > 30 Then
-                fso.DeleteFolder lockPath, True
-            End If
-        End If
-        If NvPollElapsed(started) > 10 Then
-            NvPollLock = "The poll is busy. Please try again."
-            Exit Function
-        End If
-        NvPollPause 0.01
-    Loop
+        ' Only "permission denied" can be another holder; anything else will not pass.
+        If problem <> 70 Then Exit For
+    Next
+    Application.Unlock
+    NvPollLock = "The poll could not take its lock file poll.lock: the poll is busy, or the web " & _
+        "server may not write in the poll folder. Please try again."
 End Function
 
 Sub NvPollUnlock()
-    CreateObject("Scripting.FileSystemObject").DeleteFolder NvPollPath("poll.lock"), True
+    If IsObject(nvPollLockFile) Then
+        nvPollLockFile.Close
+        nvPollLockFile = Empty
+    End If
+    Application.Unlock
 End Sub
 
 ' Data files hold their texts with "&", "<" and ">" written as character references, so that
@@ -485,14 +580,22 @@ Function NvPollRead()
     If Not IsEmpty(data) Then NvPollRead = NvPollParse(data)
 End Function
 
-' Ends the request with a short plain-text answer.
+' Ends the request with a short page that says what happened (never where on the server)
+' and leads back to where the visitor came from (NvPollFailBackUrl of the page).
 Sub NvPollFail(status, message)
     Response.Clear
     Response.Status = status
-    Response.ContentType = "text/plain"
+    Response.ContentType = "text/html"
     Response.Charset = "utf-8"
     Response.AddHeader "Cache-Control", "no-store"
-    Response.Write message & vbCrLf
+    Response.Write "<!DOCTYPE html>" & vbLf & "<html>" & vbLf & "<head>" & vbLf & "<meta charset=""utf-8"">" & vbLf & _
+        "<meta name=""viewport"" content=""width=device-width, initial-scale=1"">" & vbLf & _
+        "<meta name=""robots"" content=""noindex"">" & vbLf & "<title>Poll: " & NvPollEscape(message) & "</title>" & vbLf & _
+        "<link rel=""stylesheet"" href=""" & NvPollEscape(NvPollUrl("pollstyle.css")) & """>" & vbLf & _
+        "</head>" & vbLf & "<body class=""norvelpoll-page"">" & vbLf & "<main>" & vbLf & _
+        "<p class=""norvelpoll-error"" role=""alert"">" & NvPollEscape(message) & "</p>" & vbLf & _
+        "<p><a href=""" & NvPollEscape(NvPollFailBackUrl()) & """>Back</a></p>" & vbLf & _
+        "</main>" & vbLf & "</body>" & vbLf & "</html>" & vbLf
     Response.End
 End Sub
 
@@ -519,17 +622,31 @@ End Function
 
 ' ---- End of the routines admin/default.asp holds too.
 
+' The poll editor's values.
+Function NvPollSetting(name)
+    Select Case name
+        Case "thankyou"
+            NvPollSetting = <*thankyou*>
+        Case "buttonlabel"
+            NvPollSetting = <*buttonlabel*>
+        Case "link"
+            NvPollSetting = <*link*>
+        Case "return"
+            NvPollSetting = <*return*>
+        Case "target"
+            NvPollSetting = <*target*>
+        Case "c"
+            NvPollSetting = <*c*>
+        Case "wpic"
+            NvPollSetting = <*wpic*>
+        Case "wpic2"
+            NvPollSetting = <*wpic2*>
+        Case Else
+            NvPollSetting = ""
+    End Select
+End Function
+
 If Not NvPollIsLibraryInclude() Then
     NvPollWriteBox
 End If
 %>
-<% Sub NvPollSettingsAreReadFromTheFile() %>
-[[nvpoll:thankyou]]<*thankyou*>[[/nvpoll:thankyou]]
-[[nvpoll:buttonlabel]]<*buttonlabel*>[[/nvpoll:buttonlabel]]
-[[nvpoll:link]]<*link*>[[/nvpoll:link]]
-[[nvpoll:return]]<*return*>[[/nvpoll:return]]
-[[nvpoll:target]]<*target*>[[/nvpoll:target]]
-[[nvpoll:c]]<*c*>[[/nvpoll:c]]
-[[nvpoll:wpic]]<*wpic*>[[/nvpoll:wpic]]
-[[nvpoll:wpic2]]<*wpic2*>[[/nvpoll:wpic2]]
-<% End Sub %>

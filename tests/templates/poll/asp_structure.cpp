@@ -200,4 +200,16 @@ std::vector<std::string> aspStructureProblems(const std::string& page) {
     return problems;
 }
 
+std::string aspProcedure(const std::string& page, const std::string& name) {
+    std::regex start("(^|\n)[ \t]*((Public|Private)[ \t]+)?(Function|Sub)[ \t]+" + name + "\\b");
+    std::smatch match;
+    if (!std::regex_search(page, match, start))
+        return {};
+    size_t first = match.position(0) + match[1].length();
+    std::string end = "End " + match[4].str();
+    size_t last = page.find(end, first);
+    return last == std::string::npos ? std::string()
+                                     : page.substr(first, last + end.size() - first);
+}
+
 }  // namespace norvel::tests

@@ -206,7 +206,7 @@ TEST_F(PollTemplatePhp, CookieDaysMayBeFractionalOrNegative) {
 
     // Zero or negative days: the cookie lasts the browser session and still refuses a repeat.
     writePollFile("vote.php", std::regex_replace(readPollFile("vote.php"),
-                                                 std::regex("\n 0\\.5 \n"), "\n-3\n"));
+                                                 std::regex("'c' => ' 0\\.5 '"), "'c' => '-3'"));
     HttpClient session = visitor();
     HttpResponse sessionVote = vote(session, 2);
     ASSERT_EQ(sessionVote.status, 303);

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "common/password_hash.h"
+#include "common/script_literal.h"
 #include "common/template_substitution.h"
 #include "tests/templates/poll/poll_template_catalogue.h"
 
@@ -69,7 +70,10 @@ void writePhpPollWeb(const std::filesystem::path& webRoot, const common::StringD
     for (const PollFile& file : pollFiles(PollKind::php)) {
         std::string text = readTextFile(source / file.path);
         if (file.filled) {
-            common::SubstitutionOutcome outcome = common::fillPlaceholders(values, text);
+            // As the generator does: a script gets every value as a literal of its language.
+            common::StringDictionary fileValues = values;
+            common::quoteValuesForScript(fileValues, common::scriptLanguageOf(file.path));
+            common::SubstitutionOutcome outcome = common::fillPlaceholders(fileValues, text);
             if (!outcome.complete)
                 throw std::runtime_error(file.path + " names the missing key " +
                                          outcome.missingName);

@@ -5,6 +5,7 @@
 
 #include <fstream>
 
+#include "common/script_literal.h"
 #include "common/template_substitution.h"
 #include "tests/templates/poll/asp_structure.h"
 #include "tests/templates/poll/php_poll_web.h"
@@ -131,12 +132,16 @@ TEST(PollTemplateFiles, AspPagesFillCompletelyAndHoldNoPlainPassword) {
         std::string text = readTextFile(folder / file.path);
         if (!file.filled)
             continue;
-        common::SubstitutionOutcome outcome = common::fillPlaceholders(values, text);
+        common::StringDictionary quoted = values;
+        common::quoteValuesForScript(quoted, common::scriptLanguageOf(file.path));
+        common::SubstitutionOutcome outcome = common::fillPlaceholders(quoted, text);
         EXPECT_TRUE(outcome.complete) << file.path << ": " << outcome.missingName;
         EXPECT_EQ(text.find(kAdminPassword), std::string::npos) << file.path;
     }
     std::string start = readTextFile(folder / "admin/default.asp");
-    common::fillPlaceholders(values, start);
+    common::StringDictionary quoted = values;
+    common::quoteValuesForScript(quoted, common::ScriptLanguage::vbscript);
+    common::fillPlaceholders(quoted, start);
     EXPECT_NE(start.find(values.value("asppasswordhash")), std::string::npos);
 }
 

@@ -186,7 +186,5 @@ if (!class_exists('NorvelPollAdmin1', false)) {
     }
 }
 
-// The password hash the poll editor filled in.
-return NorvelPollAdmin1::start(__DIR__, <<<'NORVEL_POLL_VALUE'
-<*phppasswordhash*>
-NORVEL_POLL_VALUE, isset($norvelPollAdminAsLibrary) && $norvelPollAdminAsLibrary === true);
+// The password hash the poll editor filled in, as a PHP string expression.
+return NorvelPollAdmin1::start(__DIR__, <*phppasswordhash*>, isset($norvelPollAdminAsLibrary) && $norvelPollAdminAsLibrary === true);

@@ -24,8 +24,28 @@ Function NvPollAdminUrl(file)
     NvPollAdminUrl = NvPollParentUrl(CStr(Request.ServerVariables("SCRIPT_NAME"))) & "/" & file
 End Function
 
+' Where a refusal page leads.
+Function NvPollFailBackUrl()
+    NvPollFailBackUrl = NvPollAdminUrl("home.asp")
+End Function
+
 Function NvPollAdminHash()
-    NvPollAdminHash = Trim("<*asppasswordhash*>")
+    NvPollAdminHash = Trim(<*asppasswordhash*>)
+End Function
+
+' A number the poll editor set in ../vote.asp (where NvPollSetting holds the values as
+' VBScript string expressions), read from that file's text. Only a plain literal of digits and
+' points is taken; anything else reads as "".
+Function NvPollSetting(name)
+    Dim pattern, found
+    If IsEmpty(nvPollSource) Then
+        nvPollSource = NvPollReadUtf8(NvPollPath("vote.asp"))
+    End If
+    Set pattern = New RegExp
+    pattern.Pattern = "Case """ & name & """\r?\n\s*NvPollSetting = ""([0-9. ]*)""\r?\n"
+    Set found = pattern.Execute(nvPollSource)
+    NvPollSetting = ""
+    If found.Count > 0 Then NvPollSetting = found(0).SubMatches(0)
 End Function
 
 ' ---- Routines that admin/default.asp holds too, word for word (an admin page cannot
@@ -43,21 +63,6 @@ End Function
 
 Function NvPollPath(file)
     NvPollPath = Server.MapPath(NvPollUrl(file))
-End Function
-
-Function NvPollSetting(name)
-    Dim startMark, endMark, first, last
-    If IsEmpty(nvPollSource) Then
-        nvPollSource = NvPollReadUtf8(NvPollPath("vote.asp"))
-    End If
-    startMark = "[[nvpoll:" & name & "]]"
-    endMark = "[[/nvpoll:" & name & "]]"
-    NvPollSetting = ""
-    first = InStr(1, nvPollSource, startMark, vbBinaryCompare)
-    If first = 0 Then Exit Function
-    first = first + Len(startMark)
-    last = InStr(first, nvPollSource, endMark, vbBinaryCompare)
-    If last > 0 Then NvPollSetting = Mid(nvPollSource, first, last - first)
 End Function
 
 Function NvPollNumberSetting(name)
@@ -160,78 +165,176 @@ Sub NvPollWriteUtf8(path, text)
     textStream.Close
 End Sub
 
-Sub NvPollPause(seconds)
-    Dim started
-    started = Timer
-    Do While NvPollElapsed(started) < seconds
-    Loop
-End Sub
-
-Function NvPollElapsed(started)
-    NvPollElapsed = Timer - started
-    If NvPollElapsed < 0 Then NvPollElapsed = NvPollElapsed + 86400
+' A form field as the poll's forms send it: once, and at most maxLength characters long.
+' Anything else ("" when missing, a repeated field, which ASP would join with ", ", or an
+' overlong one) gives "", which every caller refuses like a missing field.
+Function NvPollFormField(name, maxLength)
+    Dim values
+    NvPollFormField = ""
+    Set values = Request.Form(name)
+    If values.Count <> 1 Then Exit Function
+    If Len(values(1)) > maxLength Then Exit Function
+    NvPollFormField = CStr(values(1))
 End Function
 
-' The text of a data file of the poll folder, or Empty when it does not exist.
+' A cookie's plain value of at most maxLength characters, or "" (a cookie with keys, or an
+' overlong one).
+Function NvPollCookieValue(name, maxLength)
+    Dim cookie
+    NvPollCookieValue = ""
+    Set cookie = Request.Cookies(name)
+    If cookie.HasKeys Then Exit Function
+    If Len(cookie) > maxLength Then Exit Function
+    NvPollCookieValue = CStr(cookie)
+End Function
+
+' True when text is nothing but 1 to maxLength characters of "0" to "9" and "a" to "f".
+Function NvPollIsHex(text, maxLength)
+    Dim pattern
+    Set pattern = New RegExp
+    pattern.Pattern = "^[0-9a-f]{1," & maxLength & "}$"
+    NvPollIsHex = pattern.Test(text)
+End Function
+
+Function NvPollGuid()
+    NvPollGuid = LCase(Replace(Mid(CreateObject("Scriptlet.TypeLib").Guid, 2, 36), "-", ""))
+End Function
+
+' A data file is replaced in three renames (see NvPollReplaceFile); between the first two
+' the old file is only there as its backup, file & ".old".
+Function NvPollBackupPath(file)
+    NvPollBackupPath = NvPollPath(file) & ".old"
+End Function
+
+' The text of a data file of the poll folder, or Empty when it does not exist. Readers take
+' no lock: they find the file, or, while a writer has moved it aside, its backup, which is
+' the complete old text. A writer can finish between the two looks, so they are taken again.
 Function NvPollReadDataFile(file)
-    Dim fso, path, attempt
+    Dim fso, paths, attempt, i
     Set fso = CreateObject("Scripting.FileSystemObject")
-    path = NvPollPath(file)
+    paths = Array(NvPollPath(file), NvPollBackupPath(file))
     NvPollReadDataFile = Empty
-    For attempt = 1 To 50
-        If fso.FileExists(path) Then
-            NvPollReadDataFile = NvPollReadUtf8(path)
-            Exit Function
-        End If
-        ' A writer may be between removing the old file and renaming the new one.
-        If Not fso.FolderExists(NvPollPath("poll.lock")) Then Exit Function
-        NvPollPause 0.02
+    For attempt = 1 To 3
+        For i = 0 To 1
+            If fso.FileExists(paths(i)) Then
+                On Error Resume Next
+                NvPollReadDataFile = NvPollReadUtf8(paths(i))
+                If Err.Number = 0 Then
+                    On Error GoTo 0
+                    Exit Function
+                End If
+                NvPollReadDataFile = Empty
+                On Error GoTo 0
+            End If
+        Next
     Next
 End Function
 
-Sub NvPollReplaceFile(file, text)
-    Dim fso, target, temporary
-    Set fso = CreateObject("Scripting.FileSystemObject")
-    target = NvPollPath(file)
-    temporary = target & "." & Replace(Mid(CreateObject("Scriptlet.TypeLib").Guid, 2, 36), "-", "") & ".tmp"
-    NvPollWriteUtf8 temporary, text
-    If fso.FileExists(target) Then fso.DeleteFile target, True
-    fso.MoveFile temporary, target
+' Moves a file, trying again while a reader still has the source open (Windows refuses to
+' rename an open file); raises the last failure.
+Sub NvPollMove(fso, source, target)
+    Dim attempt, problem, description
+    For attempt = 1 To 20
+        On Error Resume Next
+        fso.MoveFile source, target
+        problem = Err.Number
+        description = Err.Description
+        On Error GoTo 0
+        If problem = 0 Then Exit Sub
+        If Not fso.FileExists(source) Or fso.FileExists(target) Then Exit For
+    Next
+    Err.Raise problem, "NvPollMove", description
 End Sub
 
-' Takes the poll's lock; returns "" or why it could not.
-Function NvPollLock()
-    Dim fso, lockPath, started, problem
+' Replaces a data file under the lock, so that no reader ever finds it half written and a
+' failure at any step leaves the old or the new text: the new text goes into a temporary
+' file, the old file is renamed to its backup, the new one renamed in, and only then the
+' backup deleted. A failed rename puts the backup back. A replace that died half way is
+' completed by the next one: a backup beside the file is stale, a backup alone is the file.
+Sub NvPollReplaceFile(file, text)
+    Dim fso, target, backup, temporary, problem, description
     Set fso = CreateObject("Scripting.FileSystemObject")
-    lockPath = NvPollPath("poll.lock")
-    started = Timer
-    Do
+    target = NvPollPath(file)
+    backup = NvPollBackupPath(file)
+    temporary = target & "." & NvPollGuid() & ".tmp"
+    NvPollWriteUtf8 temporary, text
+    On Error Resume Next
+    If fso.FileExists(backup) Then
+        If fso.FileExists(target) Then
+            fso.DeleteFile backup, True
+        Else
+            NvPollMove fso, backup, target
+        End If
+    End If
+    If Err.Number = 0 And fso.FileExists(target) Then NvPollMove fso, target, backup
+    If Err.Number = 0 Then NvPollMove fso, temporary, target
+    problem = Err.Number
+    description = Err.Description
+    Err.Clear
+    If problem <> 0 Then
+        If fso.FileExists(backup) And Not fso.FileExists(target) Then NvPollMove fso, backup, target
+        fso.DeleteFile temporary, True
+    ElseIf fso.FileExists(backup) Then
+        fso.DeleteFile backup, True
+    End If
+    On Error GoTo 0
+    If problem <> 0 Then Err.Raise problem, "NvPollReplaceFile", description
+End Sub
+
+' Temporary files of replaces that died (a killed worker, a full disk). Only called under the
+' lock, when no replace is under way. IIS serves no ".tmp" or ".old" file (they have no MIME
+' type), and these go at the next change.
+Sub NvPollRemoveLeftovers()
+    Dim fso, leftover, file
+    Set fso = CreateObject("Scripting.FileSystemObject")
+    Set leftover = New RegExp
+    leftover.Pattern = "^(votes\.htm|history\.htm|poll\.throttle)\.[0-9a-f]{32}\.tmp$"
+    leftover.IgnoreCase = True
+    On Error Resume Next
+    For Each file In fso.GetFolder(NvPollPath("")).Files
+        If leftover.Test(file.Name) Then file.Delete True
+    Next
+    On Error GoTo 0
+End Sub
+
+Dim nvPollLockFile
+
+' Takes the poll's lock; returns "" or why it could not. Application.Lock makes the other
+' requests of the ASP application wait, asleep, until NvPollUnlock (ASP also lets go of it
+' when the page ends, however it ends). Holding poll.lock open for writing, which Windows
+' grants to one opener at a time, keeps out other processes serving the same folder; Windows
+' closes the file when its process dies, so no stale lock is ever left, and nothing ever
+' deletes the lock file (deleting a stale lock is what races). A lock file held by another
+' process is tried a bounded number of times, then the vote is refused as busy: nothing is
+' counted, so nothing acknowledged is lost.
+Function NvPollLock()
+    Dim fso, attempt, problem
+    Set fso = CreateObject("Scripting.FileSystemObject")
+    Application.Lock
+    For attempt = 1 To 100
         On Error Resume Next
-        fso.CreateFolder lockPath
+        Set nvPollLockFile = fso.OpenTextFile(NvPollPath("poll.lock"), 8, True)
         problem = Err.Number
         On Error GoTo 0
-        NvPollLock = ""
-        If problem = 0 Then Exit Function
-        If problem <> 58 Then
-            NvPollLock = "The poll folder is not writable by the web server, so votes cannot be saved."
+        If problem = 0 Then
+            NvPollRemoveLeftovers
+            NvPollLock = ""
             Exit Function
         End If
-        ' A lock older than 30 seconds was left by a request that died.
-        If fso.FolderExists(lockPath) Then
-            If DateDiff("s", fso.GetFolder(lockPath).DateCreated, Now) > 30 Then
-                fso.DeleteFolder lockPath, True
-            End If
-        End If
-        If NvPollElapsed(started) > 10 Then
-            NvPollLock = "The poll is busy. Please try again."
-            Exit Function
-        End If
-        NvPollPause 0.01
-    Loop
+        ' Only "permission denied" can be another holder; anything else will not pass.
+        If problem <> 70 Then Exit For
+    Next
+    Application.Unlock
+    NvPollLock = "The poll could not take its lock file poll.lock: the poll is busy, or the web " & _
+        "server may not write in the poll folder. Please try again."
 End Function
 
 Sub NvPollUnlock()
-    CreateObject("Scripting.FileSystemObject").DeleteFolder NvPollPath("poll.lock"), True
+    If IsObject(nvPollLockFile) Then
+        nvPollLockFile.Close
+        nvPollLockFile = Empty
+    End If
+    Application.Unlock
 End Sub
 
 ' Data files hold their texts with "&", "<" and ">" written as character references, so that
@@ -314,14 +417,22 @@ Function NvPollRead()
     If Not IsEmpty(data) Then NvPollRead = NvPollParse(data)
 End Function
 
-' Ends the request with a short plain-text answer.
+' Ends the request with a short page that says what happened (never where on the server)
+' and leads back to where the visitor came from (NvPollFailBackUrl of the page).
 Sub NvPollFail(status, message)
     Response.Clear
     Response.Status = status
-    Response.ContentType = "text/plain"
+    Response.ContentType = "text/html"
     Response.Charset = "utf-8"
     Response.AddHeader "Cache-Control", "no-store"
-    Response.Write message & vbCrLf
+    Response.Write "<!DOCTYPE html>" & vbLf & "<html>" & vbLf & "<head>" & vbLf & "<meta charset=""utf-8"">" & vbLf & _
+        "<meta name=""viewport"" content=""width=device-width, initial-scale=1"">" & vbLf & _
+        "<meta name=""robots"" content=""noindex"">" & vbLf & "<title>Poll: " & NvPollEscape(message) & "</title>" & vbLf & _
+        "<link rel=""stylesheet"" href=""" & NvPollEscape(NvPollUrl("pollstyle.css")) & """>" & vbLf & _
+        "</head>" & vbLf & "<body class=""norvelpoll-page"">" & vbLf & "<main>" & vbLf & _
+        "<p class=""norvelpoll-error"" role=""alert"">" & NvPollEscape(message) & "</p>" & vbLf & _
+        "<p><a href=""" & NvPollEscape(NvPollFailBackUrl()) & """>Back</a></p>" & vbLf & _
+        "</main>" & vbLf & "</body>" & vbLf & "</html>" & vbLf
     Response.End
 End Sub
 
@@ -384,7 +495,7 @@ End Function
 Function NvPollAdminIsLoggedIn()
     Dim binding
     binding = CStr(Session(NvPollAdminKey("Binding")))
-    NvPollAdminIsLoggedIn = (binding <> "" And CStr(Request.Cookies(NvPollAdminKey("Admin"))) = binding)
+    NvPollAdminIsLoggedIn = (binding <> "" And NvPollCookieValue(NvPollAdminKey("Admin"), 64) = binding)
 End Function
 
 Sub NvPollAdminRedirect(file)
@@ -427,8 +538,8 @@ Sub NvPollAdminCheckPost()
             crossSite = True
         End If
     End If
-    token = CStr(Request.Form("token"))
-    If crossSite Or token = "" Or token <> CStr(Session(NvPollAdminKey("Token"))) Then
+    token = NvPollFormField("token", 64)
+    If crossSite Or Not NvPollIsHex(token, 64) Or token <> CStr(Session(NvPollAdminKey("Token"))) Then
         NvPollFail "403 Forbidden", "Refused: the form did not come from these administration pages " & _
             "(missing or wrong security token). Reload the page and try again."
     End If
@@ -476,6 +587,61 @@ End Function
 
 ' ---- the password
 
+' Wrong passwords are counted in the poll folder's poll.throttle, "failures|seconds", where
+' seconds is the time of the last failure. From the fifth failure in a row on, a login is
+' refused, without looking at the password, until 2 ^ (failures - 4) seconds (at most an hour)
+' have passed since the last one; a right password clears the count. The refusal costs no
+' waiting and almost no work, so guessers hold no worker and slow no voter. The file changes
+' under the poll's lock like the data files; IIS does not serve it (it has no MIME type).
+' The 10,000 hash rounds of a check stay: the count caps them at a few checks an hour per
+' guesser, and they keep the hash costly to attack should default.asp ever be read as text.
+Const nvPollAdminFreeTries = 4
+
+Function NvPollAdminSeconds()
+    NvPollAdminSeconds = DateDiff("s", #1/1/2000#, Now())
+End Function
+
+' The failures so far and the time of the last one, as an array of two numbers.
+Function NvPollAdminFailures()
+    Dim text, parts, pattern
+    NvPollAdminFailures = Array(0, 0)
+    text = NvPollReadDataFile("poll.throttle")
+    If IsEmpty(text) Then Exit Function
+    Set pattern = New RegExp
+    pattern.Pattern = "^[0-9]{1,9}\|[0-9]{1,12}$"
+    If Not pattern.Test(Trim(text)) Then Exit Function
+    parts = Split(Trim(text), "|")
+    NvPollAdminFailures = Array(CLng(parts(0)), CDbl(parts(1)))
+End Function
+
+' Seconds until the next login may be tried; 0 when it may be tried now.
+Function NvPollAdminLoginWait()
+    Dim failures, window
+    failures = NvPollAdminFailures()
+    NvPollAdminLoginWait = 0
+    If failures(0) <= nvPollAdminFreeTries Then Exit Function
+    window = 3600
+    If failures(0) - nvPollAdminFreeTries < 12 Then window = 2 ^ (failures(0) - nvPollAdminFreeTries)
+    window = failures(1) + window - NvPollAdminSeconds()
+    If window > 0 Then NvPollAdminLoginWait = CLng(window)
+End Function
+
+' Counts a wrong password, or clears the count after a right one; a failure to write the count
+' is not the visitor's business and does not change the answer.
+Sub NvPollAdminCountLogin(right)
+    Dim failures
+    If NvPollLock() <> "" Then Exit Sub
+    On Error Resume Next
+    If right Then
+        NvPollReplaceFile "poll.throttle", "0|0"
+    Else
+        failures = NvPollAdminFailures()
+        NvPollReplaceFile "poll.throttle", (failures(0) + 1) & "|" & NvPollAdminSeconds()
+    End If
+    On Error GoTo 0
+    NvPollUnlock
+End Sub
+
 Function NvPollAdminHasPassword()
     NvPollAdminHasPassword = (Left(NvPollAdminHash(), 7) = "sha256$")
 End Function
@@ -517,7 +683,7 @@ End Function
 
 Sub NvPollAdminStartPage()
     Const title = "Poll administration"
-    Dim binding
+    Dim binding, wait
     If Not NvPollAdminHasPassword() Then
         NvPollAdminPage title, "<p>No administration password is set for this poll. " & _
             "Set one in the poll editor and publish the poll again.</p>" & vbLf, "403 Forbidden"
@@ -527,9 +693,17 @@ Sub NvPollAdminStartPage()
         NvPollAdminPage title, NvPollAdminLoginForm(), "200 OK"
     End If
     NvPollAdminCheckPost
-    If Not NvPollAdminVerify(CStr(Request.Form("password"))) Then
+    wait = NvPollAdminLoginWait()
+    If wait > 0 Then
+        Response.AddHeader "Retry-After", CStr(wait)
+        NvPollAdminPage title, NvPollAdminErrorHtml("Too many wrong passwords. The next try is possible in " & _
+            wait & " seconds.") & NvPollAdminLoginForm(), "429 Too Many Requests"
+    End If
+    If Not NvPollAdminVerify(NvPollFormField("password", 1000)) Then
+        NvPollAdminCountLogin False
         NvPollAdminPage title, NvPollAdminErrorHtml("Wrong password.") & NvPollAdminLoginForm(), "403 Forbidden"
     End If
+    NvPollAdminCountLogin True
     ' A new binding and token at each login, as the ASP session id cannot be renewed.
     binding = NvPollAdminRandom()
     Session(NvPollAdminKey("Binding")) = binding
@@ -568,9 +742,11 @@ End Function
 
 ' Puts newFields in place of the poll, under the lock; the poll as it stood goes on top of
 ' history.htm when the poll keeps one. Returns "changed", "same" (the texts did not change:
-' the counts stay) or why it could not.
+' the counts stay) or why it could not. History is written first, and only when its top line
+' is not already the poll as it stands: a change whose votes.htm write failed after history
+' was written can be tried again without putting the old poll on the history twice.
 Function NvPollAdminChange(newFields)
-    Dim fields, fso, historyPath, history
+    Dim fields, history, oldPoll
     NvPollAdminChange = NvPollLock()
     If NvPollAdminChange <> "" Then Exit Function
     On Error Resume Next
@@ -580,16 +756,17 @@ Function NvPollAdminChange(newFields)
     ElseIf NvPollIdentity(fields) = NvPollIdentity(newFields) Then
         NvPollAdminChange = "same"
     Else
-        Set fso = CreateObject("Scripting.FileSystemObject")
-        historyPath = NvPollPath("history.htm")
-        If fso.FileExists(historyPath) Then
-            history = NvPollReadUtf8(historyPath)
-            If history <> "" Then history = vbCrLf & history
-            NvPollReplaceFile "history.htm", NvPollFormat(fields) & history
+        oldPoll = NvPollFormat(fields)
+        history = NvPollReadDataFile("history.htm")
+        If Not IsEmpty(history) And Err.Number = 0 Then
+            If Split(history & vbCrLf, vbCrLf)(0) <> oldPoll Then
+                If history <> "" Then history = vbCrLf & history
+                NvPollReplaceFile "history.htm", oldPoll & history
+            End If
         End If
-        NvPollReplaceFile "votes.htm", NvPollFormat(newFields)
+        If Err.Number = 0 Then NvPollReplaceFile "votes.htm", NvPollFormat(newFields)
         NvPollAdminChange = "changed"
-        If Err.Number <> 0 Then NvPollAdminChange = "The poll files could not be written."
+        If Err.Number <> 0 Then NvPollAdminChange = "The poll files could not be written. Nothing is lost: try again."
     End If
     On Error GoTo 0
     NvPollUnlock

@@ -21,7 +21,7 @@ End Function
 
 NvPollAdminCheckPost
 NvPollAdminRequireLogin
-action = CStr(Request.Form("action"))
+action = NvPollFormField("action", 10)
 
 If action = "reset" Then
     problem = NvPollAdminReset()
@@ -31,8 +31,8 @@ If action = "reset" Then
 End If
 
 If action = "change" Then
-    question = NvPollAdminText(CStr(Request.Form("question")))
-    lines = Split(Replace(Replace(CStr(Request.Form("answers")), vbCrLf, vbLf), vbCr, vbLf), vbLf)
+    question = NvPollAdminText(NvPollFormField("question", 1000))
+    lines = Split(Replace(Replace(NvPollFormField("answers", 101000), vbCrLf, vbLf), vbCr, vbLf), vbLf)
     ReDim answers(UBound(lines) + 1)
     count = 0
     For i = 0 To UBound(lines)
