@@ -27,7 +27,8 @@ std::string previewHtml(PollKind kind, const std::string& formWidth, const std::
 
 // How a page with that extension (any letter case) includes the poll: a script element for a
 // static page, a server-side include for a page of the poll's own server language; nothing
-// for any other page.
+// for any other page. The folder name stays inside its attribute or PHP string whatever it
+// holds; an ASP include of a name that no include can carry throws Error 5.
 std::optional<std::string> includeCode(PollKind kind, std::string_view pageExtension,
                                        const std::string& pollFolder);
 

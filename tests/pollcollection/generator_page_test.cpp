@@ -1,10 +1,12 @@
 // What the poll generator does to the page: the webbot block and its include code, the poll
 // style sheet link, the order of paste and files, and the edit signal.
 #include <filesystem>
+#include <fstream>
 
 #include "common/error.h"
 #include "pollcollection/poll_kind.h"
 #include "tests/pollcollection/generator_fixture.h"
+#include "tests/templates/poll/php_server.h"
 
 namespace norvel::poll {
 namespace {
@@ -53,6 +55,34 @@ TEST(PollGeneratorIncludeCode, FollowsThePageExtensionInAnyLetterCase) {
     EXPECT_EQ(includeCode(PollKind::php, "asp", "dir1"), std::nullopt);
     EXPECT_EQ(includeCode(PollKind::asp, "php", "dir1"), std::nullopt);
     EXPECT_EQ(includeCode(PollKind::php, "shtml", "dir1"), std::nullopt);
+}
+
+// A folder name from a hand-edited block stays inside its string: PHP includes exactly that
+// folder and runs nothing else; an attribute keeps it as text; an ASP include refuses it.
+TEST(PollGeneratorIncludeCode, AnyFolderNameStaysInsideItsString) {
+    const std::string hostile = "a\"); touch('ran'); $x=(\"{$y}\\ \xC3\xA9 ?>";
+    EXPECT_EQ(
+        includeCode(PollKind::php, "htm", "a\"<b>&"),
+        "<script type=\"text/javascript\" src=\"a&quot;&lt;b&gt;&amp;/vote_js.php\"></script>");
+    std::optional<std::string> include = includeCode(PollKind::php, "php", hostile);
+    ASSERT_TRUE(include);
+    EXPECT_EQ(include->find('>'), include->size() - 1) << *include;
+    EXPECT_THROW(includeCode(PollKind::asp, "asp", "a\"b"), common::Error);
+    EXPECT_THROW(includeCode(PollKind::asp, "asp", "a-->b"), common::Error);
+    EXPECT_EQ(includeCode(PollKind::asp, "asp", "Poll \xC3\xA9t\xC3\xA9"),
+              "<!--#include file =\"Poll \xC3\xA9t\xC3\xA9/vote.asp\" -->");
+
+    std::string php = tests::findProgram("php");
+    if (php.empty())
+        GTEST_SKIP() << "php is not installed: the include is not run";
+    tests::TemporaryFolder web;
+    std::filesystem::create_directories(web.path() / hostile);
+    std::ofstream(web.path() / hostile / "vote.php") << "<?php echo 'included';";
+    std::ofstream(web.path() / "page.php") << *include;
+    tests::ProcessResult run =
+        tests::runProcess({php, "-d", "display_errors=1", (web.path() / "page.php").string()});
+    EXPECT_EQ(run.output, "included");
+    EXPECT_FALSE(std::filesystem::exists(web.path() / "ran"));
 }
 
 TEST_F(PollGeneratorPage, AServerPageGetsTheServerInclude) {
