@@ -3,7 +3,9 @@
 // changes the poll, and leads the visitor to the result of a vote.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <regex>
+#include <set>
 
 #include "tests/templates/poll/asp_structure.h"
 #include "tests/templates/poll/poll_template_catalogue.h"
@@ -225,6 +227,61 @@ TEST(PollTemplateAspStatic, AVoteLeadsTheVisitorToTheResult) {
     std::string vote = aspTemplate("vote.asp");
     EXPECT_NE(at(aspProcedure(vote, "NvPollBoxHtml"), "NvPollVotedId()"), std::string::npos);
     EXPECT_NE(at(aspProcedure(vote, "NvPollThanksHtml"), "role=\"\"status\"\""), std::string::npos);
+}
+
+}  // namespace
+}  // namespace norvel::tests
+
+namespace norvel::tests {
+namespace {
+
+// The page with the files it includes (one level, as the poll's pages include).
+std::string withIncludes(const std::string& path) {
+    std::string page = aspTemplate(path);
+    std::string folder =
+        path.find('/') == std::string::npos ? "" : path.substr(0, path.rfind('/') + 1);
+    std::smatch include;
+    std::string text = page;
+    while (std::regex_search(text, include, std::regex("<!--#include file=\"([^\"]+)\"-->"))) {
+        page += aspTemplate(folder + include[1].str());
+        text = include.suffix();
+    }
+    return page;
+}
+
+std::string lowered(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// No ASP engine runs here, so a routine renamed or dropped in one page and still called in
+// another would only show on a server: every NvPoll name a page uses must be defined in the
+// page or the file it includes.
+TEST(PollTemplateAspStatic, EveryNameAPageUsesIsDefined) {
+    static const std::regex definition("(Function|Sub|Dim|Const)\\s+(NvPoll\\w+)",
+                                       std::regex::icase);
+    static const std::regex use("\\bNvPoll\\w+", std::regex::icase);
+    for (const AspPage& page : aspPages()) {
+        std::string code;
+        for (const std::string& line : codeLines(withIncludes(page.path)))
+            code += line + "\n";
+        std::set<std::string> defined;
+        for (auto match = std::sregex_iterator(code.begin(), code.end(), definition);
+             match != std::sregex_iterator(); ++match)
+            defined.insert(lowered((*match)[2]));
+        ASSERT_FALSE(defined.empty()) << page.path;
+        for (auto match = std::sregex_iterator(code.begin(), code.end(), use);
+             match != std::sregex_iterator(); ++match) {
+            // Names inside string literals (settings, markup) are not code.
+            std::string before = code.substr(0, match->position(0));
+            std::string line = before.substr(before.rfind('\n') + 1);
+            if (std::count(line.begin(), line.end(), '"') % 2 == 1)
+                continue;
+            EXPECT_TRUE(defined.count(lowered(match->str())))
+                << page.path << " uses " << match->str() << ", which it does not define";
+        }
+    }
 }
 
 }  // namespace
