@@ -286,3 +286,82 @@ TEST(PollTemplateAspStatic, EveryNameAPageUsesIsDefined) {
 
 }  // namespace
 }  // namespace norvel::tests
+
+namespace norvel::tests {
+namespace {
+
+// The lower-case names in a declaration or a parameter list.
+std::vector<std::string> namesIn(const std::string& text) {
+    static const std::regex name("\\b[A-Za-z]\\w*");
+    std::vector<std::string> names;
+    for (auto match = std::sregex_iterator(text.begin(), text.end(), name);
+         match != std::sregex_iterator(); ++match)
+        names.push_back(lowered(match->str()));
+    return names;
+}
+
+// The pages run with Option Explicit, where assigning an undeclared name is an error that
+// only a server would show: every name a statement assigns (or a For loop counts with) must
+// be declared in its procedure (Dim or parameter), be the procedure itself, or be declared
+// at page level.
+TEST(PollTemplateAspStatic, EveryAssignedNameIsDeclared) {
+    static const std::regex procedure(
+        "^(Public\\s+|Private\\s+)?(Function|Sub)\\s+(\\w+)\\s*(\\(([^)]*)\\))?.*",
+        std::regex::icase);
+    static const std::regex procedureEnd("^End\\s+(Function|Sub)\\b.*", std::regex::icase);
+    static const std::regex dim("^(Dim|Const|ReDim)\\s+(.*)", std::regex::icase);
+    static const std::regex assignment(
+        "^(Set\\s+)?(\\w+)(\\([^=]*\\))?\\s*=.*|^For\\s+(Each\\s+)?(\\w+)\\b.*", std::regex::icase);
+    static const std::regex keywords(
+        "^(if|elseif|else|do|loop|while|select|case|end|on|exit|"
+        "response|next|call|redim|session|application)$");
+    for (const AspPage& page : aspPages()) {
+        std::vector<std::string> lines = codeLines(withIncludes(page.path));
+        std::set<std::string> pageNames;
+        bool inProcedure = false;
+        for (const std::string& line : lines) {
+            std::smatch match;
+            if (std::regex_match(line, procedure))
+                inProcedure = true;
+            else if (std::regex_match(line, procedureEnd))
+                inProcedure = false;
+            else if (!inProcedure && std::regex_match(line, match, dim))
+                for (const std::string& name : namesIn(match[2].str()))
+                    pageNames.insert(name);
+        }
+        std::set<std::string> local;
+        bool inside = false;
+        for (const std::string& line : lines) {
+            std::smatch match;
+            if (std::regex_match(line, match, procedure)) {
+                inside = true;
+                local = {lowered(match[3])};
+                std::string parameters = match[5];
+                for (const std::string& name : namesIn(parameters))
+                    local.insert(name);
+                continue;
+            }
+            if (std::regex_match(line, procedureEnd)) {
+                inside = false;
+                continue;
+            }
+            if (std::regex_match(line, match, dim) && inside) {
+                for (const std::string& name : namesIn(match[2].str()))
+                    local.insert(name);
+                continue;
+            }
+            // Statements after "Then" or ":" on the same line are assignments too.
+            std::string statement = std::regex_replace(line, std::regex("^If .* Then "), "");
+            if (!std::regex_match(statement, match, assignment))
+                continue;
+            std::string name = lowered(match[2].matched ? match[2].str() : match[5].str());
+            if (std::regex_match(name, keywords) || (name.find('.') != std::string::npos))
+                continue;
+            EXPECT_TRUE(pageNames.count(name) || (inside && local.count(name)))
+                << page.path << ": " << line << " assigns an undeclared " << name;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace norvel::tests
