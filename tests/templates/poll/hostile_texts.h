@@ -19,9 +19,9 @@ inline std::vector<std::string> hostileTexts() {
         "    'y' => <<<'NORVEL_POLL_VALUE'\ny",
         "  NORVEL_POLL_VALUE;\n",
         "\tNORVEL_POLL_VALUE\r\n",
-        "?> <?php touch('code-ran'); ?> <?= 1 ?>",
-        "'; touch('code-ran'); $x = '",
-        "\\'.touch('code-ran').'",
+        "?> <?php touch(__DIR__.'/code-ran'); ?> <?= 1 ?>",
+        "'; touch(__DIR__.'/code-ran'); $x = '",
+        "\\'.touch(__DIR__.'/code-ran').'",
         "\"{$x} ${x} $x \\\\ \\n \\x41 \\",
         "line one\r\nline two\nline three\rend\ttab",
         "Gr\xC3\xBC\xC3\x9F"
