@@ -13,9 +13,9 @@
 ' "<%" or "<!--" in one piece), so no text can end its string or the script block.
 '
 ' Data files: votes.htm holds "question||answer1||count1||..." and history.htm earlier
-' polls, newest first, one per CRLF line, both UTF-8. Every change holds the lock (the
-' folder poll.lock, which only one request can create) and replaces the file through a
-' temporary file; readers wait out the moment between the delete and the rename.
+' polls, newest first, one per CRLF line, both UTF-8, with "&", "<" and ">" as character
+' references. Every change holds the lock (NvPollLock) and replaces the file through a
+' temporary file and a backup (NvPollReplaceFile); readers take no lock and never wait.
 ' All markup is written as ASCII (other characters as numeric references), so it is right
 ' whatever code page the including page uses.
 

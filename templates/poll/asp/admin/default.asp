@@ -10,7 +10,8 @@
 ' Protection: the login lives in the ASP session together with a random value that must
 ' also come back in a cookie of our own, which is HttpOnly, SameSite=Strict and limited to
 ' this folder (the ASP session cookie itself cannot be marked so); every POST must carry the
-' session's token; requests that a browser marks as coming from another site are refused.
+' session's token; requests that a browser marks as coming from another site are refused;
+' wrong passwords are counted on disk and, past a few, refused for a growing time.
 
 Dim nvPollSource
 
