@@ -365,3 +365,24 @@ TEST(PollTemplateAspStatic, EveryAssignedNameIsDeclared) {
 
 }  // namespace
 }  // namespace norvel::tests
+
+namespace norvel::tests {
+namespace {
+
+// The admin change refuses a text that would not read back as one field of the poll data
+// string; the pattern is taken from the page and run here.
+TEST(PollTemplateAspStatic, AdminTextsThatWouldShiftTheFieldsAreRefused) {
+    std::string check = aspProcedure(aspTemplate("admin/process.asp"), "NvPollAdminText");
+    std::smatch line;
+    ASSERT_TRUE(std::regex_search(check, line, std::regex("Pattern = (\"[^\\n]*\")"))) << check;
+    auto literal = readVbscriptStringExpression(line[1].str());
+    ASSERT_TRUE(literal && literal->literals.size() == 1) << line[1];
+    std::regex refused(literal->literals.front());
+    for (const char* text : {"Why|", "|Why", "a||b", "tab\there", "line\nbreak"})
+        EXPECT_TRUE(std::regex_search(std::string(text), refused)) << text;
+    for (const char* text : {"a|b", "Green & <blue>", "\"quoted\" 'text'", "x"})
+        EXPECT_FALSE(std::regex_search(std::string(text), refused)) << text;
+}
+
+}  // namespace
+}  // namespace norvel::tests

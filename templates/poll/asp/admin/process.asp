@@ -8,13 +8,14 @@
 
 Dim action, problem, question, lines, answers(), count, i, newFields
 
-' A text of the poll, or "" when it cannot be stored in a poll data string.
+' A text of the poll, or "" when it cannot be stored in a poll data string: "||" inside, or a
+' "|" at either end (which would join the separator beside it and shift every field after it).
 Function NvPollAdminText(text)
-    Dim control
-    Set control = New RegExp
-    control.Pattern = "[\x00-\x1f\x7f]"
+    Dim refused
+    Set refused = New RegExp
+    refused.Pattern = "[\x00-\x1f\x7f]|\|\||^\||\|$"
     NvPollAdminText = Trim(text)
-    If Len(NvPollAdminText) > 1000 Or InStr(NvPollAdminText, "||") > 0 Or control.Test(NvPollAdminText) Then
+    If Len(NvPollAdminText) > 1000 Or refused.Test(NvPollAdminText) Then
         NvPollAdminText = ""
     End If
 End Function
@@ -44,7 +45,7 @@ If action = "change" Then
     Next
     If question = "" Or count = 0 Or count > 100 Then
         NvPollFail "400 Bad Request", "The question and each answer must be a line of text of at most 1000 " & _
-            "characters without ""||""; at least one answer is needed."
+            "characters without ""||"" and without ""|"" at either end; at least one answer is needed."
     End If
     ReDim newFields(2 * count)
     newFields(0) = question
