@@ -414,11 +414,17 @@ End Sub
 ' file, the old file is renamed to its backup, the new one renamed in, and only then the
 ' backup deleted. A failed rename puts the backup back. A replace that died half way is
 ' completed by the next one: a backup beside the file is stale, a backup alone is the file.
+' A file made read-only is left alone and the change refused: its owner wants it kept.
 Sub NvPollReplaceFile(file, text)
     Dim fso, target, backup, temporary, problem, description
     Set fso = CreateObject("Scripting.FileSystemObject")
     target = NvPollPath(file)
     backup = NvPollBackupPath(file)
+    If fso.FileExists(target) Then
+        If (fso.GetFile(target).Attributes And 1) <> 0 Then
+            Err.Raise 70, "NvPollReplaceFile", file & " is read-only."
+        End If
+    End If
     temporary = target & "." & NvPollGuid() & ".tmp"
     NvPollWriteUtf8 temporary, text
     On Error Resume Next

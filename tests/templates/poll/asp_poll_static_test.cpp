@@ -80,6 +80,9 @@ TEST(PollTemplateAspStatic, ReplaceKeepsTheDataFileUntilTheNewOneIsIn) {
     ASSERT_NE(aside, std::string::npos) << replace;
     ASSERT_NE(in, std::string::npos) << replace;
     EXPECT_LT(aside, in);
+    // A read-only file is refused before anything is written, not silently replaced.
+    size_t readOnly = at(replace, "(fso.GetFile(target).Attributes And 1) <> 0");
+    EXPECT_LT(readOnly, at(replace, "NvPollWriteUtf8 temporary"));
     // The backup goes only once the new file is in, and comes back when the move failed.
     EXPECT_LT(in, replace.rfind("DeleteFile backup"));
     EXPECT_NE(at(replace, "NvPollMove fso, backup, target"), std::string::npos);
