@@ -152,6 +152,16 @@ TEST(PollTemplateScriptValues, HostileTextsInEveryPhpValueStayTexts) {
             EXPECT_NE(page.body.find("<p>After the poll</p>"), std::string::npos) << page.body;
             EXPECT_NE(page.body.find("name=\"vote\""), std::string::npos) << page.body;
             EXPECT_EQ(server.errorLog(), "");
+            // The vote button and the results link show their texts exactly, as HTML text.
+            writeFile(folder.path() / "page.html", page.body);
+            ProcessResult shown = runProcess(
+                {php, "-r",
+                 "echo html_entity_decode(file_get_contents($argv[1]), ENT_QUOTES | ENT_HTML5, "
+                 "'UTF-8');",
+                 "--", (folder.path() / "page.html").string()});
+            for (const char* key : {"buttonlabel", "link"})
+                EXPECT_NE(shown.output.find(values.value(key)), std::string::npos)
+                    << key << " is not shown as " << values.value(key);
         }
         for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.path()))
             EXPECT_NE(entry.path().filename(), kCodeRanMarker) << "a text ran as code";
