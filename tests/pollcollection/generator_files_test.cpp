@@ -117,8 +117,9 @@ TEST(PollPermissionNote, ShowsTheElevenLinesAndCloses) {
               "more info)\r\n"
               "\r\n"
               "UNIX hosts\r\n"
-              "Both votes.htm and history.htm require having write permission, ie chmod 666. "
-              "(see help file for more info)\r\n"
+              "The web server must be able to write in the poll folder (example phppollx) and "
+              "to both votes.htm and history.htm, ie chmod 777 for the folder and chmod 666 for "
+              "the two files. (see help file for more info)\r\n"
               "\r\n"
               "UNIX host using Chilisoft ASP\r\n"
               "Nothing required.");

@@ -10,8 +10,11 @@
  *
  * Data files: votes.htm holds one poll data string "question||answer1||count1||..." and
  * history.htm earlier ones, newest first, one per CRLF line. Every change takes the exclusive
- * lock on poll.lock and replaces the file atomically (temporary file + rename), so no vote is
- * lost when many visitors vote at once. Readers need no lock: they see the old or the new file.
+ * lock on poll.lock and replaces the file atomically (temporary file, synced, then renamed), so
+ * no vote is lost when many visitors vote at once and a crash leaves the old or the new file.
+ * Readers need no lock: they see the old or the new file. The web server therefore needs to
+ * write in the poll folder, as the permission notice says; a data file that is read-only is
+ * left alone and the change refused.
  */
 declare(strict_types=1);
 
@@ -50,16 +53,35 @@ if (!class_exists('NorvelPoll1', false)) {
             }
         }
 
-        /** Ends the request with a short plain-text answer. */
-        public static function fail(int $status, string $message): never
+        /**
+         * Ends the request with a short page that says what went wrong and links back to
+         * $backUrl, a path on this site.
+         */
+        public static function fail(int $status, string $message, string $backUrl, string $backText = 'Back'): never
         {
             if (!headers_sent()) {
                 http_response_code($status);
-                header('Content-Type: text/plain; charset=utf-8');
+                header('Content-Type: text/html; charset=utf-8');
                 header('Cache-Control: no-store');
             }
-            echo $message, "\n";
+            echo "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n"
+                . "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+                . "<meta name=\"robots\" content=\"noindex\">\n<title>Poll</title>\n</head>\n<body>\n<main>\n"
+                . '<p class="norvelpoll-error" role="alert">' . self::escape($message) . "</p>\n"
+                . '<p><a href="' . self::escape($backUrl) . '">' . self::escape($backText) . "</a></p>\n"
+                . "</main>\n</body>\n</html>\n";
             exit;
+        }
+
+        /**
+         * A request field that is one string of at most $maxLength bytes of UTF-8, or null
+         * (missing, an array such as back[]=x, too long, or not text).
+         */
+        public static function field(array $source, string $name, int $maxLength): ?string
+        {
+            $value = $source[$name] ?? null;
+            $fits = is_string($value) && strlen($value) <= $maxLength && preg_match('//u', $value) === 1;
+            return $fits ? $value : null;
         }
 
         // ---- poll data strings
@@ -176,57 +198,104 @@ if (!class_exists('NorvelPoll1', false)) {
          * Runs $change(poll, history) under the exclusive lock on the freshly read data. It
          * returns the new poll (or null to leave votes.htm alone) and may change $history,
          * which is written back when history.htm exists. Returns the poll as it then stands.
+         * History is written before votes, so a change that fails half-way leaves the old poll
+         * in votes.htm and can be retried.
          */
         public function update(callable $change): array
         {
             $lock = @fopen($this->path(self::LOCK_FILE), 'c');
             if ($lock === false) {
-                throw new NorvelPollDataError(
-                    'The poll folder is not writable by the web server, so votes cannot be saved.');
+                throw new NorvelPollDataError('The poll folder is not writable by the web server, '
+                    . 'so the poll cannot be saved. Give the web server write permission on the poll folder.');
             }
             try {
                 if (!flock($lock, LOCK_EX)) {
                     throw new NorvelPollDataError('The poll data could not be locked.');
                 }
+                $this->removeLeftovers();
                 $poll = $this->readPoll();
                 $history = $this->readHistory();
                 $oldHistory = $history;
                 $changed = $change($poll, $history);
-                if ($history !== $oldHistory && $this->hasHistory()) {
+                $writesHistory = $history !== $oldHistory && $this->hasHistory();
+                // Both checked before either is written: a refused change changes nothing.
+                if ($changed !== null) {
+                    $this->requireWritable(self::VOTES_FILE);
+                }
+                if ($writesHistory) {
+                    $this->requireWritable(self::HISTORY_FILE);
                     $this->replaceFile(self::HISTORY_FILE, implode("\r\n", $history));
                 }
                 if ($changed !== null) {
                     $this->replaceFile(self::VOTES_FILE, self::format($changed));
                     $poll = $changed;
                 }
-                return $poll;
             } finally {
                 flock($lock, LOCK_UN);
                 fclose($lock);
+            }
+            if ($changed !== null || $writesHistory) {
+                // Outside the lock: the renames of writers that sync at the same moment are
+                // made durable by one flush of the disk.
+                $this->syncFolder();
+            }
+            return $poll;
+        }
+
+        private function temporaryPath(string $file): string
+        {
+            return $this->path($file . '.tmp');
+        }
+
+        /** Only the lock holder writes temporary files: any found now were left by a crash. */
+        private function removeLeftovers(): void
+        {
+            foreach ([self::VOTES_FILE, self::HISTORY_FILE] as $file) {
+                if (file_exists($this->temporaryPath($file))) {
+                    @unlink($this->temporaryPath($file));
+                }
+            }
+        }
+
+        private function requireWritable(string $file): void
+        {
+            $target = $this->path($file);
+            if (file_exists($target) && !is_writable($target)) {
+                throw new NorvelPollDataError("The poll data file $file is read-only, so the change "
+                    . 'was not saved. Give the web server write permission on it.');
             }
         }
 
         private function replaceFile(string $file, string $content): void
         {
             $target = $this->path($file);
-            $temporary = @tempnam($this->folder, 'poll');
-            if ($temporary === false) {
+            $temporary = $this->temporaryPath($file);
+            $handle = @fopen($temporary, 'xb');
+            if ($handle === false) {
                 throw new NorvelPollDataError("The poll folder is not writable: $file was not saved.");
             }
-            $handle = fopen($temporary, 'wb');
-            $written = $handle !== false ? fwrite($handle, $content) : false;
-            $flushed = $handle !== false && fflush($handle) && fsync($handle);
-            if ($handle !== false) {
-                fclose($handle);
-            }
-            if ($written !== strlen($content) || !$flushed) {
+            $written = @fwrite($handle, $content);
+            $flushed = $written === strlen($content) && @fflush($handle) && @fsync($handle);
+            fclose($handle);
+            // The replacement keeps the permissions the author gave the file.
+            $mode = file_exists($target) ? (fileperms($target) & 0777) : 0644;
+            if (!$flushed || !@chmod($temporary, $mode) || !@rename($temporary, $target)) {
                 @unlink($temporary);
-                throw new NorvelPollDataError("$file could not be written.");
+                throw new NorvelPollDataError("$file could not be written (is the disk full?). "
+                    . 'Please try again later.');
             }
-            @chmod($temporary, 0644);
-            if (!@rename($temporary, $target)) {
-                @unlink($temporary);
-                throw new NorvelPollDataError("$file could not be replaced.");
+        }
+
+        /** Makes the renames durable; a vote is only confirmed once they are. */
+        private function syncFolder(): void
+        {
+            $folder = @fopen($this->folder, 'r');
+            $synced = $folder !== false && @fsync($folder);
+            if ($folder !== false) {
+                fclose($folder);
+            }
+            if (!$synced) {
+                throw new NorvelPollDataError('The poll data could not be saved to disk.');
             }
         }
 
@@ -375,9 +444,25 @@ if (!class_exists('NorvelPoll1', false)) {
                 . "</td></tr>\n</table>\n</div>\n";
         }
 
-        public function thanksHtml(): string
+        /**
+         * The thank-you line after a vote. It is a status message, and the element with
+         * $focusId (the thanks or the box around it) takes the focus when the address names
+         * it, so a reader is taken to the result and hears that the vote was taken.
+         */
+        public function thanksHtml(string $focusId = ''): string
         {
-            return '<p class="responsex norvelpoll-thanks">' . self::escape($this->setting('thankyou')) . "</p>\n";
+            $html = '<p class="responsex norvelpoll-thanks" role="status"'
+                . ($focusId !== '' ? ' id="' . $focusId . '-thanks"' : '') . '>'
+                . self::escape($this->setting('thankyou')) . "</p>\n";
+            return $html;
+        }
+
+        /** A script that focuses the element $id when the address ends in #$id. */
+        public static function focusScript(string $id): string
+        {
+            $quoted = json_encode($id, JSON_HEX_TAG | JSON_HEX_AMP | JSON_HEX_APOS | JSON_HEX_QUOT);
+            return '<script>(function () { var e = document.getElementById(' . $quoted . '); '
+                . 'if (e && window.location.hash === "#" + ' . $quoted . ') { e.focus(); } })();</script>' . "\n";
         }
 
         /** What a page shows: the results in place of the form once voted, if so set up. */
@@ -385,9 +470,13 @@ if (!class_exists('NorvelPoll1', false)) {
         {
             $poll = $this->readPoll();
             if ($this->showsResultsAfterVote() && $this->hasVoted($poll)) {
-                return $this->thanksHtml()
+                $id = $this->formId();
+                return '<div class="norvelpoll-voted" id="' . $id . '" tabindex="-1" aria-labelledby="'
+                    . $id . '-thanks">' . "\n"
+                    . $this->thanksHtml($id)
                     . $this->resultsHtml($poll, (int) $this->setting('wpic2'), 'norvelpoll-vote')
-                    . $this->resultsLinkHtml($this->opensNewWindow() ? ' target="_blank"' : '');
+                    . $this->resultsLinkHtml($this->opensNewWindow() ? ' target="_blank"' : '')
+                    . "</div>\n" . self::focusScript($id);
             }
             return $this->formHtml($poll, $back);
         }
