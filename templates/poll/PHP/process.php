@@ -44,16 +44,7 @@ try {
         NorvelPoll1::fail(403, 'You have already voted in this poll. Your vote was not counted again.', $backLink);
     }
 
-    $refused = null;
-    $counted = $poll->update(function (array $data) use ($countIndex, $identity, &$refused): ?array {
-        // Checked again under the lock: the poll may have been changed meanwhile.
-        if (NorvelPoll1::identity($data) !== $identity) {
-            $refused = 'The poll has changed since the form was shown. Please vote again.';
-            return null;
-        }
-        $data['answers'][$countIndex / 2 - 1]['count'] += 1;
-        return $data;
-    });
+    $refused = $poll->castVote($countIndex, $identity);
     if ($refused !== null) {
         NorvelPoll1::fail(409, $refused, $backLink);
     }
@@ -61,7 +52,7 @@ try {
     NorvelPoll1::fail(500, $error->getMessage(), $backLink);
 }
 
-$poll->rememberVote($counted);
+$poll->rememberVote($current);
 // Back at the poll itself, which then holds the results and the thanks.
 $next = $poll->showsResultsAfterVote() && $back !== null
     ? strtok($back, '#') . '#' . $poll->formId()

@@ -28,6 +28,17 @@ if (!class_exists('NorvelPoll1', false)) {
         private const VOTES_FILE = 'votes.htm';
         private const HISTORY_FILE = 'history.htm';
         private const LOCK_FILE = 'poll.lock';
+        private const QUEUE_LOCK_FILE = 'queue.lock';
+        private const QUEUE_FILE = 'votes.queue.php';
+        private const TAKEN_FILE = 'votes.taken.php';
+        private const JOURNAL_FILE = 'votes.journal.php';
+        // Past this size the journal starts again from the poll as it stands.
+        private const JOURNAL_LIMIT = 16384;
+        // Votes rewrite votes.htm in place when it is at most one page: such a write is never
+        // cut in two by a killed process.
+        private const IN_PLACE_LIMIT = 4096;
+        // A file the server runs as a script shows nothing, however it is asked for.
+        private const GUARD = "<?php exit; ?>\n";
         private const MAX_COOKIE_DAYS = 3650.0;
 
         /** @param array<string,string> $settings the poll editor's values */
@@ -87,14 +98,14 @@ if (!class_exists('NorvelPoll1', false)) {
         // ---- poll data strings
 
         /**
-         * Splits a poll data string; null when it is not one (no question, an answer without
-         * a count, or a count that is not a whole number).
+         * Splits a poll data string; null when it is not one (no question, no answer, an
+         * answer without a count, a count that is not a whole number, or a NUL byte).
          * @return ?array{question:string, answers:list<array{text:string,count:int}>}
          */
         public static function parse(string $data): ?array
         {
             $fields = explode('||', rtrim($data, "\r\n"));
-            if (count($fields) % 2 === 0 || $fields[0] === '') {
+            if (count($fields) % 2 === 0 || count($fields) < 3 || $fields[0] === '' || str_contains($data, "\0")) {
                 return null;
             }
             $answers = [];
@@ -166,13 +177,30 @@ if (!class_exists('NorvelPoll1', false)) {
             return $this->folder . DIRECTORY_SEPARATOR . $file;
         }
 
+        /** The text of votes.htm, read under a shared lock: votes rewrite it in place. */
+        private function readVotesText(): ?string
+        {
+            $file = @fopen($this->path(self::VOTES_FILE), 'rb');
+            if ($file === false) {
+                return null;
+            }
+            flock($file, LOCK_SH);
+            $text = stream_get_contents($file);
+            flock($file, LOCK_UN);
+            fclose($file);
+            return is_string($text) ? $text : null;
+        }
+
         public function readPoll(): array
         {
-            $data = @file_get_contents($this->path(self::VOTES_FILE));
-            if ($data === false) {
+            $data = $this->readVotesText();
+            if ($data === null) {
                 throw new NorvelPollDataError('The poll data file votes.htm is missing.');
             }
-            $poll = self::parse($data);
+            // After a crash of the machine votes.htm may be cut short until the next vote
+            // restores it from the journal; until then the journal is read.
+            $records = self::parse($data) === null ? $this->journalRecords() : [];
+            $poll = self::parse($data) ?? self::parse((string) end($records));
             if ($poll === null) {
                 throw new NorvelPollDataError('The poll data file votes.htm is damaged.');
             }
@@ -194,52 +222,318 @@ if (!class_exists('NorvelPoll1', false)) {
             return array_values(array_filter(explode("\r\n", $text), fn ($line) => $line !== ''));
         }
 
-        /**
-         * Runs $change(poll, history) under the exclusive lock on the freshly read data. It
-         * returns the new poll (or null to leave votes.htm alone) and may change $history,
-         * which is written back when history.htm exists. Returns the poll as it then stands.
-         * History is written before votes, so a change that fails half-way leaves the old poll
-         * in votes.htm and can be retried.
-         */
-        public function update(callable $change): array
+        // ---- changes
+        //
+        // A vote waits in the queue votes.queue.php (appended under queue.lock, after checking
+        // that the poll is still the one voted on). Whoever holds poll.lock next takes the
+        // whole queue (renamed to votes.taken.php), writes every vote in it into votes.htm at
+        // once (temporary file, synced, renamed, folder synced) and marks the batch done: a
+        // burst of voters shares one disk flush. A voter keeps its queue file open and knows
+        // its vote is written once the file is gone and ends in "done". A batch that a crash
+        // interrupted is finished by the next holder of poll.lock: it carries the digest of
+        // the votes.htm it was applied to, so it is never counted twice.
+
+        private function openLock(string $file)
         {
-            $lock = @fopen($this->path(self::LOCK_FILE), 'c');
+            $lock = @fopen($this->path($file), 'c');
             if ($lock === false) {
                 throw new NorvelPollDataError('The poll folder is not writable by the web server, '
                     . 'so the poll cannot be saved. Give the web server write permission on the poll folder.');
             }
-            try {
-                if (!flock($lock, LOCK_EX)) {
-                    throw new NorvelPollDataError('The poll data could not be locked.');
+            if (!flock($lock, LOCK_EX)) {
+                fclose($lock);
+                throw new NorvelPollDataError('The poll data could not be locked.');
+            }
+            return $lock;
+        }
+
+        private static function closeLock($lock): void
+        {
+            flock($lock, LOCK_UN);
+            fclose($lock);
+        }
+
+        /**
+         * The poll data strings in the journal, oldest first; each record is "length digest",
+         * a line break, the text and a line break. A record cut short by a crash ends the list.
+         * @return list<string>
+         */
+        private function journalRecords(): array
+        {
+            $text = @file_get_contents($this->path(self::JOURNAL_FILE));
+            $records = [];
+            $at = strlen(self::GUARD);
+            while (is_string($text) && $at < strlen($text)) {
+                $lineEnd = strpos($text, "\n", $at);
+                if ($lineEnd === false || preg_match('/^([0-9]{1,9}) ([0-9a-f]{16})$/', substr($text, $at, $lineEnd - $at), $head) !== 1) {
+                    break;
                 }
-                $this->removeLeftovers();
-                $poll = $this->readPoll();
+                $record = substr($text, $lineEnd + 1, (int) $head[1]);
+                if (strlen($record) !== (int) $head[1] || substr(hash('sha256', $record), 0, 16) !== $head[2]) {
+                    break;
+                }
+                $records[] = $record;
+                $at = $lineEnd + 1 + strlen($record) + 1;
+            }
+            return $records;
+        }
+
+        /** Adds $text to the journal and syncs it; with $restart the journal holds only it. */
+        private function journal(string $text, bool $restart): void
+        {
+            $path = $this->path(self::JOURNAL_FILE);
+            $created = !file_exists($path);
+            $journal = @fopen($path, 'cb');
+            $record = strlen($text) . ' ' . substr(hash('sha256', $text), 0, 16) . "\n" . $text . "\n";
+            $ok = $journal !== false && fseek($journal, 0, SEEK_END) === 0;
+            if ($ok && ($restart || ftell($journal) < strlen(self::GUARD))) {
+                $ok = ftruncate($journal, 0) && rewind($journal) && fwrite($journal, self::GUARD) === strlen(self::GUARD);
+            }
+            $ok = $ok && @fwrite($journal, $record) === strlen($record) && fflush($journal) && fdatasync($journal);
+            if ($journal !== false) {
+                fclose($journal);
+            }
+            if (!$ok) {
+                throw new NorvelPollDataError('The poll journal could not be written (is the disk full?).');
+            }
+            if ($created) {
+                $this->syncFolder();
+            }
+        }
+
+        /**
+         * Under poll.lock: the text of votes.htm, mended after a crash. votes.htm normally
+         * equals the journal's last record. An earlier record, or a text that is no poll, was
+         * left by a crash: the last record is written back. Any other poll was written by
+         * someone else (the editor, or by hand) and is taken as it is.
+         */
+        private function currentVotesText(): string
+        {
+            $text = $this->readVotesText();
+            if ($text === null) {
+                throw new NorvelPollDataError('The poll data file votes.htm is missing.');
+            }
+            $records = $this->journalRecords();
+            $last = end($records);
+            if ($last === $text) {
+                return $text;
+            }
+            if (self::parse($text) !== null && !in_array($text, $records, true)) {
+                $this->journal($text, true);
+                return $text;
+            }
+            if ($last === false) {
+                throw new NorvelPollDataError('The poll data file votes.htm is damaged.');
+            }
+            $this->requireWritable(self::VOTES_FILE);
+            $this->replaceFile(self::VOTES_FILE, $last);
+            $this->syncFolder();
+            return $last;
+        }
+
+        /** Rewrites votes.htm in place with a text no shorter, under its exclusive lock. */
+        private function overwriteVotes(string $text): void
+        {
+            $file = @fopen($this->path(self::VOTES_FILE), 'cb');
+            if ($file === false) {
+                throw new NorvelPollDataError('votes.htm could not be written.');
+            }
+            flock($file, LOCK_EX);
+            stream_set_write_buffer($file, 0);
+            $written = @fwrite($file, $text);
+            flock($file, LOCK_UN);
+            fclose($file);
+            if ($written !== strlen($text)) {
+                throw new NorvelPollDataError('votes.htm could not be written (is the disk full?).');
+            }
+        }
+
+        /**
+         * Counts a vote for the answer whose count has index $countIndex (2, 4, ...) in the
+         * poll with $identity. Returns once the vote is on disk: null, or why it was refused.
+         */
+        public function castVote(int $countIndex, string $identity): ?string
+        {
+            $queueLock = $this->openLock(self::QUEUE_LOCK_FILE);
+            try {
+                // Checked under the queue lock: a change of the poll holds it too.
+                $current = $this->readPoll();
+                if (self::identity($current) !== $identity) {
+                    return 'The poll has changed since the form was shown. Please vote again.';
+                }
+                if ($countIndex < 2 || $countIndex % 2 !== 0 || $countIndex / 2 > count($current['answers'])) {
+                    return 'There is no such answer in this poll.';
+                }
+                $queue = @fopen($this->path(self::QUEUE_FILE), 'ab+');
+                $record = "$identity $countIndex\n";
+                if ($queue === false || (fstat($queue)['size'] === 0 && fwrite($queue, self::GUARD) !== strlen(self::GUARD))
+                    || fwrite($queue, $record) !== strlen($record) || !fflush($queue)) {
+                    throw new NorvelPollDataError('The vote could not be saved (is the disk full?).');
+                }
+            } finally {
+                self::closeLock($queueLock);
+            }
+            try {
+                $lock = $this->openLock(self::LOCK_FILE);
+                try {
+                    if (fstat($queue)['nlink'] > 0) {
+                        $this->writeQueuedVotes(null);
+                    }
+                } finally {
+                    self::closeLock($lock);
+                }
+                fseek($queue, -5, SEEK_END);
+                if (fstat($queue)['nlink'] > 0 || fread($queue, 5) !== "done\n") {
+                    throw new NorvelPollDataError('The vote could not be saved. Please try again later.');
+                }
+                return null;
+            } finally {
+                fclose($queue);
+            }
+        }
+
+        /**
+         * Under poll.lock: finishes a batch a crash left, then writes the queued votes. With
+         * $change (which must run with the queue lock held) the change is made on the poll with
+         * those votes, and written with them.
+         */
+        private function writeQueuedVotes(?callable $change): void
+        {
+            $this->removeLeftovers();
+            if (file_exists($this->path(self::TAKEN_FILE))) {
+                $this->writeTakenVotes(null);
+            }
+            $queueLock = $change === null ? $this->openLock(self::QUEUE_LOCK_FILE) : null;
+            try {
+                $taken = file_exists($this->path(self::QUEUE_FILE))
+                    && @rename($this->path(self::QUEUE_FILE), $this->path(self::TAKEN_FILE));
+            } finally {
+                if ($queueLock !== null) {
+                    self::closeLock($queueLock);
+                }
+            }
+            if ($taken || $change !== null) {
+                $this->writeTakenVotes($change);
+            }
+        }
+
+        /** Writes the votes of votes.taken.php (if any) and $change, then ends the batch. */
+        private function writeTakenVotes(?callable $change): void
+        {
+            $takenPath = $this->path(self::TAKEN_FILE);
+            $taken = file_exists($takenPath) ? @fopen($takenPath, 'rb+') : null;
+            if ($taken === false) {
+                throw new NorvelPollDataError('The waiting votes could not be read.');
+            }
+            try {
+                $votesText = $this->currentVotesText();
+                $digest = hash('sha256', $votesText);
+                $records = $taken !== null ? explode("\n", (string) stream_get_contents($taken)) : [];
+                $doneBefore = false;
+                foreach ($records as $line) {
+                    if (str_starts_with($line, 'applied to ')) {
+                        $doneBefore = substr($line, 11) !== $digest;
+                    }
+                }
+                if ($doneBefore && $change === null) {
+                    $this->endBatch($taken, 'done');
+                    return;
+                }
+                $poll = self::parse($votesText);
+                if ($poll === null) {
+                    throw new NorvelPollDataError('The poll data file votes.htm is damaged.');
+                }
                 $history = $this->readHistory();
                 $oldHistory = $history;
-                $changed = $change($poll, $history);
+                $counted = false;
+                if (!$doneBefore) {
+                    $identity = self::identity($poll);
+                    foreach ($records as $line) {
+                        // A vote for a poll that has been replaced (by the editor) is not counted.
+                        if (preg_match('/^([0-9a-f]{20}) ([0-9]{1,4})$/', $line, $vote) === 1 && $vote[1] === $identity
+                            && (int) $vote[2] / 2 <= count($poll['answers'])) {
+                            $poll['answers'][(int) $vote[2] / 2 - 1]['count'] += 1;
+                            $counted = true;
+                        }
+                    }
+                }
+                $changed = $change !== null ? $change($poll, $history) : null;
+                $newPoll = $changed ?? ($counted ? $poll : null);
                 $writesHistory = $history !== $oldHistory && $this->hasHistory();
                 // Both checked before either is written: a refused change changes nothing.
-                if ($changed !== null) {
+                if ($newPoll !== null) {
                     $this->requireWritable(self::VOTES_FILE);
                 }
                 if ($writesHistory) {
                     $this->requireWritable(self::HISTORY_FILE);
-                    $this->replaceFile(self::HISTORY_FILE, implode("\r\n", $history));
                 }
-                if ($changed !== null) {
-                    $this->replaceFile(self::VOTES_FILE, self::format($changed));
-                    $poll = $changed;
+                if ($taken !== null && $newPoll !== null) {
+                    fseek($taken, 0, SEEK_END);
+                    fwrite($taken, "\napplied to $digest\n");
+                    fflush($taken);
+                }
+                $newText = $newPoll !== null ? self::format($newPoll) : null;
+                if ($newText !== null && $changed === null && strlen($newText) >= strlen($votesText)
+                    && strlen($newText) <= self::IN_PLACE_LIMIT) {
+                    // Votes only: durable once in the journal; votes.htm follows in place.
+                    $this->journal($newText, false);
+                    $this->overwriteVotes($newText);
+                    if (filesize($this->path(self::JOURNAL_FILE)) > self::JOURNAL_LIMIT) {
+                        $this->syncFile(self::VOTES_FILE);
+                        $this->journal($newText, true);
+                    }
+                } elseif ($newText !== null || $writesHistory) {
+                    if ($writesHistory) {
+                        $this->replaceFile(self::HISTORY_FILE, implode("\r\n", $history));
+                    }
+                    if ($newText !== null) {
+                        $this->replaceFile(self::VOTES_FILE, $newText);
+                    }
+                    $this->syncFolder();
+                    if ($newText !== null) {
+                        $this->journal($newText, true);
+                    }
+                }
+                $this->endBatch($taken, 'done');
+            } catch (NorvelPollDataError $error) {
+                // The voters waiting for this batch are told it failed; their votes are dropped.
+                $this->endBatch($taken, 'failed');
+                throw $error;
+            }
+        }
+
+        private function endBatch($taken, string $outcome): void
+        {
+            if ($taken === null) {
+                return;
+            }
+            fseek($taken, 0, SEEK_END);
+            fwrite($taken, "\n$outcome\n");
+            fflush($taken);
+            fclose($taken);
+            @unlink($this->path(self::TAKEN_FILE));
+        }
+
+        /**
+         * Runs $change(poll, history) on the freshly read data, with the waiting votes counted,
+         * holding both locks so no vote can be queued meanwhile. It returns the new poll (or
+         * null to leave votes.htm alone) and may change $history, which is written back when
+         * history.htm exists. History is written before votes, so a change that fails half-way
+         * leaves the old poll in votes.htm and can be retried.
+         */
+        public function update(callable $change): void
+        {
+            $lock = $this->openLock(self::LOCK_FILE);
+            try {
+                $queueLock = $this->openLock(self::QUEUE_LOCK_FILE);
+                try {
+                    $this->writeQueuedVotes($change);
+                } finally {
+                    self::closeLock($queueLock);
                 }
             } finally {
-                flock($lock, LOCK_UN);
-                fclose($lock);
+                self::closeLock($lock);
             }
-            if ($changed !== null || $writesHistory) {
-                // Outside the lock: the renames of writers that sync at the same moment are
-                // made durable by one flush of the disk.
-                $this->syncFolder();
-            }
-            return $poll;
         }
 
         private function temporaryPath(string $file): string
@@ -283,6 +577,18 @@ if (!class_exists('NorvelPoll1', false)) {
                 @unlink($temporary);
                 throw new NorvelPollDataError("$file could not be written (is the disk full?). "
                     . 'Please try again later.');
+            }
+        }
+
+        private function syncFile(string $file): void
+        {
+            $handle = @fopen($this->path($file), 'rb');
+            $synced = $handle !== false && @fsync($handle);
+            if ($handle !== false) {
+                fclose($handle);
+            }
+            if (!$synced) {
+                throw new NorvelPollDataError('The poll data could not be saved to disk.');
             }
         }
 

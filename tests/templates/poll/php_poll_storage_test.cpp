@@ -34,7 +34,9 @@ const perms kFolderOfOwner = perms::owner_all | perms::group_read | perms::group
 
 // The files of the poll folder that the generator did not write.
 std::vector<std::string> strayFiles(const std::filesystem::path& pollFolder) {
-    const std::set<std::string> known = {"poll.lock", "login.throttle.php"};
+    // The locks, the queue of votes waiting to be written, the count of wrong passwords.
+    const std::set<std::string> known = {"poll.lock", "queue.lock", "votes.queue.php",
+                                         "votes.journal.php", "login.throttle.php"};
     std::set<std::string> generated;
     for (const PollFile& file : pollFiles(PollKind::php))
         generated.insert(file.path.substr(0, file.path.find('/')));
@@ -190,6 +192,65 @@ TEST_F(PollTemplatePhpStorage, AKilledBurstLeavesValidFilesWithEveryConfirmedVot
     EXPECT_EQ(strayFiles(pollFile("")), std::vector<std::string>{});
 }
 
+TEST_F(PollTemplatePhpStorage, VotesAreMendedFromTheJournalAfterACrashOfTheMachine) {
+    startPoll();
+    writePollFile("votes.htm", "Q?||A||0||B||0");
+    HttpClient voter = visitor();
+    ASSERT_EQ(vote(voter, 2).status, 303);
+    HttpClient other = visitor();
+    ASSERT_EQ(vote(other, 4).status, 303);
+    ASSERT_EQ(readPollFile("votes.htm"), "Q?||A||1||B||1");
+    std::string journal = readPollFile("votes.journal.php");
+    EXPECT_EQ(journal.substr(0, 15), "<?php exit; ?>\n");
+    EXPECT_EQ(visitor().get("/phppollx/votes.journal.php").body, "") << "the journal was shown";
+
+    // The last rewrite of votes.htm never reached the disk: the journal has it.
+    writePollFile("votes.htm", "Q?||A||1||B||0");
+    HttpClient third = visitor();
+    ASSERT_EQ(vote(third, 4).status, 303);
+    EXPECT_EQ(readPollFile("votes.htm"), "Q?||A||1||B||2");
+    // Or its contents never did: pages read the journal, the next vote writes it back.
+    writePollFile("votes.htm", std::string(14, '\0'));
+    EXPECT_EQ(resultRows(visitor().get("/phppollx/results.php").body)["B"].count, 2);
+    HttpClient fourth = visitor();
+    ASSERT_EQ(vote(fourth, 2).status, 303);
+    EXPECT_EQ(readPollFile("votes.htm"), "Q?||A||2||B||2");
+
+    // A poll written by the editor (other texts, or other counts) is taken as it is.
+    writePollFile("votes.htm", "Q?||A||7||B||0");
+    HttpClient fifth = visitor();
+    ASSERT_EQ(vote(fifth, 2).status, 303);
+    EXPECT_EQ(readPollFile("votes.htm"), "Q?||A||8||B||0");
+}
+
+TEST_F(PollTemplatePhpStorage, ABatchOfVotesACrashInterruptedIsCountedOnce) {
+    startPoll();
+    writePollFile("votes.htm", "Q?||A||1||B||1");
+    std::string identity = pollIdentity();
+    // Taken from the queue, not yet written: counted by the next writer.
+    writePollFile("votes.taken.php",
+                  "<?php exit; ?>\n" + identity + " 2\n" + identity + " 4\n" + identity + " 4\n");
+    HttpClient first = visitor();
+    ASSERT_EQ(vote(first, 2).status, 303);
+    EXPECT_EQ(readPollFile("votes.htm"), "Q?||A||3||B||3");
+    EXPECT_FALSE(std::filesystem::exists(pollFile("votes.taken.php")));
+
+    // Written into a votes.htm other than this one: counted already.
+    writePollFile("votes.taken.php", "<?php exit; ?>\n" + identity + " 2\n\napplied to " +
+                                         std::string(64, '0') + "\n");
+    // Or votes for a poll that the editor has replaced meanwhile: not counted.
+    HttpClient second = visitor();
+    ASSERT_EQ(vote(second, 4).status, 303);
+    EXPECT_EQ(readPollFile("votes.htm"), "Q?||A||3||B||4");
+    writePollFile("votes.taken.php", "<?php exit; ?>\n0123456789abcdef0123 2\n");
+    HttpClient third = visitor();
+    ASSERT_EQ(vote(third, 4).status, 303);
+    EXPECT_EQ(readPollFile("votes.htm"), "Q?||A||3||B||5");
+    // The waiting votes are a script that shows nothing when asked for.
+    writePollFile("votes.queue.php", "<?php exit; ?>\n" + identity + " 2\n");
+    EXPECT_EQ(visitor().get("/phppollx/votes.queue.php").body, "");
+}
+
 // A small file system of its own, filled to the last page, for the web of one test.
 class PollTemplatePhpFullDisk : public PollTemplatePhpStorage {
   protected:
@@ -223,7 +284,9 @@ class PollTemplatePhpFullDisk : public PollTemplatePhpStorage {
 
 TEST_F(PollTemplatePhpFullDisk, AChangeThatFailsCanBeRetriedWithoutADuplicateInTheHistory) {
     startPoll();
-    writePollFile("votes.htm", "Q?||Yes||5||No||7");
+    writePollFile("votes.htm", "Q?||Yes||4||No||7");
+    HttpClient voter = visitor();
+    ASSERT_EQ(vote(voter, 2).status, 303);
     std::string oldHistory = readPollFile("history.htm");
     HttpClient admin = visitor();
     std::string token = logIn(admin);
