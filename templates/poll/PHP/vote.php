@@ -10,11 +10,11 @@
  *
  * Data files: votes.htm holds one poll data string "question||answer1||count1||..." and
  * history.htm earlier ones, newest first, one per CRLF line. Every change takes the exclusive
- * lock on poll.lock and replaces the file atomically (temporary file, synced, then renamed), so
- * no vote is lost when many visitors vote at once and a crash leaves the old or the new file.
- * Readers need no lock: they see the old or the new file. The web server therefore needs to
- * write in the poll folder, as the permission notice says; a data file that is read-only is
- * left alone and the change refused.
+ * lock on poll.lock; how votes and changes reach the disk is told at "changes" below. No
+ * confirmed vote is lost when many visitors vote at once or the server crashes, and readers
+ * never see a half-written file. The web server therefore needs to write in the poll folder, as
+ * the permission notice says; a data file that is read-only is left alone and the change
+ * refused.
  */
 declare(strict_types=1);
 
@@ -226,12 +226,14 @@ if (!class_exists('NorvelPoll1', false)) {
         //
         // A vote waits in the queue votes.queue.php (appended under queue.lock, after checking
         // that the poll is still the one voted on). Whoever holds poll.lock next takes the
-        // whole queue (renamed to votes.taken.php), writes every vote in it into votes.htm at
-        // once (temporary file, synced, renamed, folder synced) and marks the batch done: a
-        // burst of voters shares one disk flush. A voter keeps its queue file open and knows
-        // its vote is written once the file is gone and ends in "done". A batch that a crash
-        // interrupted is finished by the next holder of poll.lock: it carries the digest of
-        // the votes.htm it was applied to, so it is never counted twice.
+        // whole queue (renamed to votes.taken.php), adds the poll with all its votes to the
+        // journal votes.journal.php, syncs it, rewrites votes.htm in place and marks the batch
+        // done: a burst of voters shares one disk flush. A voter keeps its queue file open and
+        // knows its vote is on disk once the file is gone and ends in "done". After a crash
+        // the next batch mends votes.htm from the journal, and a batch that a crash
+        // interrupted carries the digest of the votes.htm it was applied to, so it is never
+        // counted twice. Admin changes, and polls too long for one write, replace the files
+        // (temporary file, synced, renamed, folder synced) and start the journal again.
 
         private function openLock(string $file)
         {
