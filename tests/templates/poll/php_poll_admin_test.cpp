@@ -205,6 +205,32 @@ TEST_F(PollTemplatePhpAdmin, ChangePushesTheOldPollOntoTheHistory) {
               std::string::npos);
 }
 
+TEST_F(PollTemplatePhpAdmin, OldPlainTextHistoryIsStoredSafelyByTheNextChange) {
+    PollSetup setup;
+    setup.txthistory = "Old <b>bold</b> & new?||A<B||3||x||0\r\nbroken line";
+    startPoll(setup);
+    writePollFile("votes.htm", "Q?||Yes||1||No||0");
+    HttpClient admin = visitor();
+    std::string token = logIn(admin);
+    // Read as it was written before: the old plain texts show as texts.
+    HttpResponse before = admin.get(std::string(kAdmin) + "history.php");
+    EXPECT_NE(before.body.find("Old &lt;b&gt;bold&lt;/b&gt; &amp; new?"), std::string::npos);
+    EXPECT_EQ(admin
+                  .post(std::string(kAdmin) + "process.php", {{"action", "change"},
+                                                              {"token", token},
+                                                              {"question", "New <i>?"},
+                                                              {"answers", "a&b\nc"}})
+                  .status,
+              303);
+    EXPECT_EQ(readPollFile("votes.htm"), "New &lt;i&gt;?||a&amp;b||0||c||0");
+    EXPECT_EQ(readPollFile("history.htm"),
+              "Q?||Yes||1||No||0\r\n"
+              "Old &lt;b&gt;bold&lt;/b&gt; &amp; new?||A&lt;B||3||x||0\r\nbroken line");
+    HttpResponse after = admin.get(std::string(kAdmin) + "history.php");
+    EXPECT_NE(after.body.find("Old &lt;b&gt;bold&lt;/b&gt; &amp; new?"), std::string::npos);
+    EXPECT_EQ(resultRows(after.body)["A&lt;B"].count, 3);
+}
+
 TEST_F(PollTemplatePhpAdmin, LogOutEndsTheSession) {
     startPoll();
     HttpClient admin = visitor();
