@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 #include <fstream>
@@ -168,12 +169,34 @@ TEST_F(PollTemplatePhpStorage, AKilledBurstLeavesValidFilesWithEveryConfirmedVot
             }
         });
     }
+    // A reader meanwhile sees whole polls only, and never fewer votes than before.
+    std::atomic<int> badReads{0};
+    std::string firstBadRead;
+    std::thread reader([&] {
+        int lastTotal = 0;
+        while (!stop.load()) {
+            try {
+                HttpResponse results = HttpClient(server_->port()).get("/phppollx/results.php");
+                auto rows = resultRows(results.body);
+                int total = rows["A"].count + rows["B"].count;
+                if (results.status != 200 || rows.size() != 2 || total < lastTotal) {
+                    if (badReads.fetch_add(1) == 0)
+                        firstBadRead = results.body;
+                }
+                lastTotal = std::max(lastTotal, total);
+            } catch (const std::exception&) {
+                return;  // the server is gone
+            }
+        }
+    });
     while (confirmed.load() < kConfirmedBeforeKill)
         std::this_thread::yield();
     server_->kill();
     stop = true;
     for (auto& voter : voters)
         voter.join();
+    reader.join();
+    EXPECT_EQ(badReads.load(), 0) << firstBadRead;
 
     std::smatch counts;
     std::string votes = readPollFile("votes.htm");
