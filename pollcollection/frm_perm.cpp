@@ -26,8 +26,11 @@ std::string frmPerm::noteText() {
            ".NET Framework on the server (System.Security.Cryptography.SHA256Managed and "
            "System.Text.UTF8Encoding). (see help file for more info)" +
            crlf + crlf + "UNIX hosts" + crlf +
-           "Both votes.htm and history.htm require having write permission, ie chmod 666. (see "
-           "help file for more info)" +
+           // The scripts replace the data files by renaming new ones into the folder, and keep
+           // their lock and login count there.
+           "The web server must be able to write in the poll folder (example phppollx) and to "
+           "both votes.htm and history.htm, ie chmod 777 for the folder and chmod 666 for the "
+           "two files. (see help file for more info)" +
            crlf + crlf + "UNIX host using Chilisoft ASP" + crlf +
            "The ASP poll does not run there: Chilisoft ASP has no .NET Framework. Use the PHP "
            "poll.";

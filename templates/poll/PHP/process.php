@@ -5,8 +5,9 @@
  * POST fields: vote (the index of the answer's count in the poll data string: 2 for the first
  * answer, 4 for the second, ...), poll (the poll's identity when the form was shown) and back
  * (the page to return to). A visitor whose cookie shows a vote for this poll is refused and
- * nothing is counted. After the vote the visitor goes back to the page, which then shows the
- * results in place of the form, or to the results page, as the poll is set up.
+ * nothing is counted. After the vote the visitor goes back to the page, at the poll, which
+ * then shows the results in place of the form, or to the results page, as the poll is set up.
+ * A refusal is a short page that says why, with a link back.
  */
 declare(strict_types=1);
 
@@ -16,49 +17,47 @@ $poll = (static function (): NorvelPoll1 {
 })();
 
 header('Cache-Control: no-store');
+$back = NorvelPoll1::localPath(NorvelPoll1::field($_POST, 'back', 2000) ?? '');
+// A refusal leads back to the page with the poll, or else to the results.
+$backLink = $back ?? $poll->url('results.php');
 if (($_SERVER['REQUEST_METHOD'] ?? '') !== 'POST') {
     header('Allow: POST');
-    NorvelPoll1::fail(405, 'Votes are sent with the poll\'s form (POST).');
+    NorvelPoll1::fail(405, 'Votes are sent with the poll\'s form (POST).', $backLink, 'See the results');
 }
 
-$vote = $_POST['vote'] ?? null;
-$identity = $_POST['poll'] ?? null;
-if (!is_string($vote) || !is_string($identity) || !preg_match('/^[0-9]{1,4}$/', $vote)) {
-    NorvelPoll1::fail(400, 'This is not a vote: choose an answer and press the vote button.');
+$vote = NorvelPoll1::field($_POST, 'vote', 4);
+$identity = NorvelPoll1::field($_POST, 'poll', 64);
+if ($vote === null || $identity === null || !preg_match('/^[0-9]{1,4}$/', $vote)) {
+    NorvelPoll1::fail(400, 'This is not a vote: choose an answer and press the vote button.', $backLink);
 }
 $countIndex = (int) $vote;
 
 try {
     $current = $poll->readPoll();
     if ($countIndex < 2 || $countIndex % 2 !== 0 || $countIndex / 2 > count($current['answers'])) {
-        NorvelPoll1::fail(400, 'There is no such answer in this poll.');
+        NorvelPoll1::fail(400, 'There is no such answer in this poll.', $backLink);
     }
     if ($identity !== NorvelPoll1::identity($current)) {
-        NorvelPoll1::fail(409, 'The poll has changed since the form was shown. Please vote again.');
+        NorvelPoll1::fail(409, 'The poll has changed since the form was shown. Please vote again.', $backLink);
     }
     if ($poll->hasVoted($current)) {
-        NorvelPoll1::fail(403, 'You have already voted in this poll. Your vote was not counted again.');
+        NorvelPoll1::fail(403, 'You have already voted in this poll. Your vote was not counted again.', $backLink);
     }
 
-    $refused = null;
-    $counted = $poll->update(function (array $data) use ($countIndex, $identity, &$refused): ?array {
-        // Checked again under the lock: the poll may have been changed meanwhile.
-        if (NorvelPoll1::identity($data) !== $identity) {
-            $refused = 'The poll has changed since the form was shown. Please vote again.';
-            return null;
-        }
-        $data['answers'][$countIndex / 2 - 1]['count'] += 1;
-        return $data;
-    });
+    $refused = $poll->castVote($countIndex, $identity);
     if ($refused !== null) {
-        NorvelPoll1::fail(409, $refused);
+        NorvelPoll1::fail(409, $refused, $backLink);
     }
 } catch (NorvelPollDataError $error) {
-    NorvelPoll1::fail(500, $error->getMessage());
+    NorvelPoll1::fail(500, $error->getMessage(), $backLink);
 }
 
-$poll->rememberVote($counted);
-$back = NorvelPoll1::localPath((string) ($_POST['back'] ?? ''));
-$next = $poll->showsResultsAfterVote() && $back !== null ? $back : $poll->url('results.php');
+$poll->rememberVote($current);
+// Back at the poll itself, which then holds the results and the thanks.
+$next = $poll->showsResultsAfterVote() && $back !== null
+    ? strtok($back, '#') . '#' . $poll->formId()
+    : $poll->url('results.php') . '#norvelpoll-result';
 header('Location: ' . $next, true, 303);
-echo 'Thank you: your vote was counted. Continue at ', $next, "\n";
+header('Content-Type: text/html; charset=utf-8');
+echo '<!DOCTYPE html><title>Poll</title><p>Thank you: your vote was counted. <a href="',
+    NorvelPoll1::escape($next), '">Continue</a></p>', "\n";

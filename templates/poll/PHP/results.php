@@ -1,7 +1,8 @@
 <?php
 /*
  * Norvel poll: the results page, with the thank-you message for a visitor who has voted.
- * Its counts change with every vote, so it is never cached.
+ * Its counts change with every vote, so it is never cached. After a vote the address ends in
+ * #norvelpoll-result, which takes the focus.
  */
 declare(strict_types=1);
 
@@ -14,7 +15,7 @@ header('Cache-Control: no-store');
 try {
     $current = $poll->readPoll();
 } catch (NorvelPollDataError $error) {
-    NorvelPoll1::fail(500, $error->getMessage());
+    NorvelPoll1::fail(500, $error->getMessage(), '/', 'Back to the site');
 }
 header('Content-Type: text/html; charset=utf-8');
 ?>
@@ -29,10 +30,14 @@ header('Content-Type: text/html; charset=utf-8');
 <body class="norvelpoll-page">
 <main>
 <?php
-if ($poll->hasVoted($current)) {
-    echo $poll->thanksHtml();
+$voted = $poll->hasVoted($current);
+echo '<div id="norvelpoll-result" tabindex="-1"',
+    $voted ? ' aria-labelledby="norvelpoll-result-thanks"' : '', ">\n";
+if ($voted) {
+    echo $poll->thanksHtml('norvelpoll-result');
 }
-echo $poll->resultsHtml($current, (int) $poll->setting('wpic'), 'norvelpoll-results');
+echo $poll->resultsHtml($current, (int) $poll->setting('wpic'), 'norvelpoll-results'), "</div>\n",
+    NorvelPoll1::focusScript('norvelpoll-result');
 ?>
 </main>
 </body>

@@ -2,6 +2,10 @@
 // the protection against cross-site requests, and the admin functions.
 #include <gtest/gtest.h>
 
+#include <ctime>
+#include <regex>
+#include <tuple>
+
 #include "tests/templates/poll/php_poll_fixture.h"
 #include "tests/templates/poll/poll_template_catalogue.h"
 
@@ -52,6 +56,71 @@ TEST_F(PollTemplatePhpAdmin, RefusesAWrongPassword) {
     EXPECT_NE(home.header("Cache-Control").find("no-store"), std::string::npos);
     EXPECT_NE(home.body.find("Which colour do you like?"), std::string::npos);
     EXPECT_FALSE(token.empty());
+}
+
+// The count of wrong passwords as the poll keeps it: {failures, lockedUntil (Unix time)}.
+std::pair<long, long> throttleState(const std::string& text) {
+    std::smatch state;
+    std::regex saved(R"re(\{"failures":(\d+),"lockedUntil":(\d+)\})re");
+    if (!std::regex_search(text, state, saved))
+        return {-1, -1};
+    return {std::stol(state[1]), std::stol(state[2])};
+}
+
+TEST_F(PollTemplatePhpAdmin, WrongPasswordsLockTheLoginForAGrowingTimeWithoutHoldingVoters) {
+    startPoll();
+    HttpClient guesser = visitor();
+    for (int guess = 1; guess <= 4; ++guess) {
+        logIn(guesser, "guess " + std::to_string(guess));
+        EXPECT_EQ(lastLogin.status, 403);
+        EXPECT_EQ(lastLogin.body.find("locked"), std::string::npos) << "guess " << guess;
+    }
+    long before = static_cast<long>(std::time(nullptr));
+    logIn(guesser, "guess 5");
+    long after = static_cast<long>(std::time(nullptr));
+    EXPECT_EQ(lastLogin.status, 403);
+    EXPECT_NE(lastLogin.body.find("Wrong password. Too many wrong passwords"), std::string::npos)
+        << lastLogin.body;
+    auto [failures, lockedUntil] = throttleState(readPollFile("login.throttle.php"));
+    EXPECT_EQ(failures, 5);
+    EXPECT_GE(lockedUntil, before + 30);
+    EXPECT_LE(lockedUntil, after + 30);
+    // The file is a script that shows nothing when asked for.
+    HttpResponse asked = visitor().get("/phppollx/login.throttle.php");
+    EXPECT_EQ(asked.body.find("failures"), std::string::npos) << asked.body;
+
+    // Locked: guesses and the right password alike are refused at once; voters go on.
+    logIn(guesser, "guess 6");
+    EXPECT_EQ(lastLogin.status, 429);
+    HttpClient admin = visitor();
+    logIn(admin);
+    EXPECT_EQ(lastLogin.status, 429);
+    EXPECT_NE(lastLogin.body.find("Too many wrong passwords: logging in to this poll is locked"),
+              std::string::npos)
+        << lastLogin.body;
+    EXPECT_FALSE(lastLogin.header("Retry-After").empty());
+    EXPECT_EQ(admin.get(std::string(kAdmin) + "home.php").status, 303) << "logged in while locked";
+    EXPECT_EQ(throttleState(readPollFile("login.throttle.php")).first, 5);
+    HttpClient voter = visitor();
+    EXPECT_EQ(vote(voter, 2).status, 303);
+
+    // Once the lock-out is over, one more wrong password locks for twice as long.
+    writePollFile("login.throttle.php", "<?php exit; ?>\n{\"failures\":5,\"lockedUntil\":1}\n");
+    before = static_cast<long>(std::time(nullptr));
+    logIn(guesser, "guess 7");
+    after = static_cast<long>(std::time(nullptr));
+    EXPECT_EQ(lastLogin.status, 403);
+    std::tie(failures, lockedUntil) = throttleState(readPollFile("login.throttle.php"));
+    EXPECT_EQ(failures, 6);
+    EXPECT_GE(lockedUntil, before + 60);
+    EXPECT_LE(lockedUntil, after + 60);
+
+    // The right password after the lock-out logs in and clears the count.
+    writePollFile("login.throttle.php", "<?php exit; ?>\n{\"failures\":6,\"lockedUntil\":1}\n");
+    logIn(admin);
+    EXPECT_EQ(lastLogin.status, 303) << lastLogin.body;
+    EXPECT_EQ(admin.get(std::string(kAdmin) + "home.php").status, 200);
+    EXPECT_EQ(throttleState(readPollFile("login.throttle.php")), std::make_pair(0L, 0L));
 }
 
 TEST_F(PollTemplatePhpAdmin, RefusesCrossSitePosts) {
@@ -134,6 +203,32 @@ TEST_F(PollTemplatePhpAdmin, ChangePushesTheOldPollOntoTheHistory) {
     EXPECT_EQ(resultRows(history.body)["Friday"].count, 9);
     EXPECT_NE(admin.get(std::string(kAdmin) + "change.php").body.find("Tea &lt;or&gt; coffee?"),
               std::string::npos);
+}
+
+TEST_F(PollTemplatePhpAdmin, OldPlainTextHistoryIsStoredSafelyByTheNextChange) {
+    PollSetup setup;
+    setup.txthistory = "Old <b>bold</b> & new?||A<B||3||x||0\r\nbroken line";
+    startPoll(setup);
+    writePollFile("votes.htm", "Q?||Yes||1||No||0");
+    HttpClient admin = visitor();
+    std::string token = logIn(admin);
+    // Read as it was written before: the old plain texts show as texts.
+    HttpResponse before = admin.get(std::string(kAdmin) + "history.php");
+    EXPECT_NE(before.body.find("Old &lt;b&gt;bold&lt;/b&gt; &amp; new?"), std::string::npos);
+    EXPECT_EQ(admin
+                  .post(std::string(kAdmin) + "process.php", {{"action", "change"},
+                                                              {"token", token},
+                                                              {"question", "New <i>?"},
+                                                              {"answers", "a&b\nc"}})
+                  .status,
+              303);
+    EXPECT_EQ(readPollFile("votes.htm"), "New &lt;i&gt;?||a&amp;b||0||c||0");
+    EXPECT_EQ(readPollFile("history.htm"),
+              "Q?||Yes||1||No||0\r\n"
+              "Old &lt;b&gt;bold&lt;/b&gt; &amp; new?||A&lt;B||3||x||0\r\nbroken line");
+    HttpResponse after = admin.get(std::string(kAdmin) + "history.php");
+    EXPECT_NE(after.body.find("Old &lt;b&gt;bold&lt;/b&gt; &amp; new?"), std::string::npos);
+    EXPECT_EQ(resultRows(after.body)["A&lt;B"].count, 3);
 }
 
 TEST_F(PollTemplatePhpAdmin, LogOutEndsTheSession) {

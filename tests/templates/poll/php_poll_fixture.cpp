@@ -26,11 +26,21 @@ std::string inputValue(const std::string& html, const std::string& name) {
     return std::regex_search(html, match, input) ? match[1].str() : std::string();
 }
 
-void PollTemplatePhp::startPoll(const PollSetup& setup) {
+void PollTemplatePhp::startPoll(const PollSetup& setup, const PhpServerOptions& options) {
     if (findProgram("php").empty())
         GTEST_SKIP() << "php is not installed: PHP poll not tested";
     writePhpPollWeb(webRoot(), pollFormValues(setup));
-    server_ = std::make_unique<PhpServer>(webRoot(), folder_.path() / "server");
+    restartServer(options);
+}
+
+void PollTemplatePhp::restartServer(const PhpServerOptions& options) {
+    if (server_) {
+        std::string errors = server_->errorLog();
+        server_.reset();
+        EXPECT_EQ(errors, "") << "PHP reported problems";
+        std::filesystem::remove_all(folder_.path() / "server");
+    }
+    server_ = std::make_unique<PhpServer>(webRoot(), folder_.path() / "server", 8, options);
 }
 
 void PollTemplatePhp::TearDown() {

@@ -9,10 +9,10 @@
 #include <memory>
 #include <string>
 
+#include "tests/support/temporary_folder.h"
 #include "tests/templates/poll/http_client.h"
 #include "tests/templates/poll/php_poll_web.h"
 #include "tests/templates/poll/php_server.h"
-#include "tests/support/temporary_folder.h"
 
 namespace norvel::tests {
 
@@ -33,7 +33,9 @@ std::string inputValue(const std::string& html, const std::string& name);
 class PollTemplatePhp : public ::testing::Test {
   protected:
     // Generates the poll from `setup` and starts the server; skips the test without php.
-    void startPoll(const PollSetup& setup = {});
+    void startPoll(const PollSetup& setup = {}, const PhpServerOptions& options = {});
+    // A new server on the same web (after the old one was stopped or killed).
+    void restartServer(const PhpServerOptions& options = {});
     void TearDown() override;
 
     HttpClient visitor() const { return HttpClient(server_->port()); }

@@ -1,6 +1,7 @@
 #include "tests/templates/poll/php_server.h"
 
 #include <arpa/inet.h>
+#include <grp.h>
 #include <netinet/in.h>
 #include <signal.h>
 #include <sys/socket.h>
@@ -104,19 +105,29 @@ ProcessResult runProcess(const std::vector<std::string>& arguments) {
 }
 
 PhpServer::PhpServer(const std::filesystem::path& webRoot, const std::filesystem::path& workFolder,
-                     int workers)
+                     int workers, const PhpServerOptions& options)
     : errorLogPath_(workFolder / "php-errors.log") {
     std::string php = findProgram("php");
     if (php.empty())
         throw std::runtime_error("php is not installed");
     std::filesystem::create_directories(workFolder / "sessions");
+    if (options.asNobody) {
+        using std::filesystem::perms;
+        std::filesystem::permissions(workFolder, perms::all);
+        std::filesystem::permissions(workFolder / "sessions", perms::all);
+        std::ofstream(errorLogPath_).close();
+        std::filesystem::permissions(errorLogPath_, perms::owner_read | perms::owner_write |
+                                                        perms::group_read | perms::group_write |
+                                                        perms::others_read | perms::others_write);
+    }
     port_ = freePort();
     std::vector<std::string> arguments = {
         php, "-S", "127.0.0.1:" + std::to_string(port_), "-t", webRoot.string(),
         // The include code the generator writes into PHP pages uses the short open tag.
         "-d", "short_open_tag=On", "-d", "session.save_path=" + (workFolder / "sessions").string(),
-        "-d", "log_errors=On", "-d", "display_errors=Off", "-d", "error_reporting=E_ALL", "-d",
-        "error_log=" + errorLogPath_.string()};
+        "-d", "log_errors=On", "-d",
+        std::string("display_errors=") + (options.displayErrors ? "On" : "Off"), "-d",
+        "error_reporting=E_ALL", "-d", "error_log=" + errorLogPath_.string()};
     std::vector<char*> argv = argvOf(arguments);
     std::string serverLog = (workFolder / "server.log").string();
     std::string workerCount = std::to_string(workers);
@@ -130,6 +141,12 @@ PhpServer::PhpServer(const std::filesystem::path& webRoot, const std::filesystem
         if (log != nullptr) {
             ::dup2(fileno(log), STDOUT_FILENO);
             ::dup2(fileno(log), STDERR_FILENO);
+        }
+        if (options.asNobody) {
+            constexpr uid_t kNobody = 65534;
+            constexpr gid_t kNoGroup = 65534;
+            if (::setgroups(0, nullptr) != 0 || ::setgid(kNoGroup) != 0 || ::setuid(kNobody) != 0)
+                ::_exit(126);
         }
         ::execv(argv[0], argv.data());
         ::_exit(127);
@@ -164,6 +181,14 @@ void PhpServer::stop() {
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
+    ::kill(-pid_, SIGKILL);
+    ::waitpid(pid_, nullptr, 0);
+    pid_ = -1;
+}
+
+void PhpServer::kill() {
+    if (pid_ <= 0)
+        return;
     ::kill(-pid_, SIGKILL);
     ::waitpid(pid_, nullptr, 0);
     pid_ = -1;

@@ -20,13 +20,21 @@ struct ProcessResult {
 
 ProcessResult runProcess(const std::vector<std::string>& arguments);
 
+struct PhpServerOptions {
+    // Run as the user and group "nobody", as a web server on a shared host does: the web's
+    // folders must then let that user in (the work folder is opened for it).
+    bool asNobody = false;
+    // Show warnings and notices in the answers too, as a careless host does.
+    bool displayErrors = false;
+};
+
 class PhpServer {
   public:
     // Serves `webRoot` on a free port of 127.0.0.1 with PHP_CLI_SERVER_WORKERS workers.
     // Sessions, the error log and the server log go into `workFolder`. Throws when the
     // server does not come up.
     PhpServer(const std::filesystem::path& webRoot, const std::filesystem::path& workFolder,
-              int workers = 8);
+              int workers = 8, const PhpServerOptions& options = {});
     ~PhpServer();
     PhpServer(const PhpServer&) = delete;
     PhpServer& operator=(const PhpServer&) = delete;
@@ -35,6 +43,9 @@ class PhpServer {
 
     // What PHP wrote to its error log (warnings, notices, fatal errors), or empty.
     std::string errorLog() const;
+
+    // Ends the server and its workers at once, in the middle of whatever they do (kill -9).
+    void kill();
 
   private:
     void stop();

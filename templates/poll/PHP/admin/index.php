@@ -10,13 +10,22 @@
  *
  * Protection: a session of its own per poll, whose cookie is HttpOnly, SameSite=Strict and
  * limited to this folder; a per-session token that every POST must carry; requests that a
- * browser marks as coming from another site are refused.
+ * browser marks as coming from another site are refused. Wrong passwords are counted in the
+ * poll folder (login.throttle.php): after a few in a row logging in is locked for a while,
+ * longer with every further wrong try. Nothing waits, so guessers hold up no server worker.
  */
 declare(strict_types=1);
 
 if (!class_exists('NorvelPollAdmin1', false)) {
     final class NorvelPollAdmin1
     {
+        private const THROTTLE_FILE = 'login.throttle.php';
+        // A file the server runs as a script shows nothing, however it is asked for.
+        private const THROTTLE_HEADER = "<?php exit; ?>\n";
+        private const FREE_TRIES = 5;
+        private const FIRST_LOCK_SECONDS = 30;
+        private const LONGEST_LOCK_SECONDS = 3600;
+
         public function __construct(public readonly NorvelPoll1 $poll, private string $passwordHash)
         {
         }
@@ -74,7 +83,7 @@ if (!class_exists('NorvelPollAdmin1', false)) {
                 return;
             }
             if (($_SERVER['REQUEST_METHOD'] ?? '') !== 'GET') {
-                NorvelPoll1::fail(403, 'Please log in to the poll administration first.');
+                $this->fail(403, 'Please log in to the poll administration first.');
             }
             $this->redirect('index.php');
         }
@@ -84,18 +93,18 @@ if (!class_exists('NorvelPollAdmin1', false)) {
         {
             if (($_SERVER['REQUEST_METHOD'] ?? '') !== 'POST') {
                 header('Allow: POST');
-                NorvelPoll1::fail(405, 'This page only takes the administration forms (POST).');
+                $this->fail(405, 'This page only takes the administration forms (POST).');
             }
-            $site = $_SERVER['HTTP_SEC_FETCH_SITE'] ?? 'same-origin';
+            $site = (string) ($_SERVER['HTTP_SEC_FETCH_SITE'] ?? 'same-origin');
             $origin = $_SERVER['HTTP_ORIGIN'] ?? null;
             $originHost = is_string($origin) ? parse_url($origin, PHP_URL_HOST) : null;
             $ownHost = parse_url('http://' . ($_SERVER['HTTP_HOST'] ?? ''), PHP_URL_HOST);
-            $token = $_POST['token'] ?? '';
+            $token = NorvelPoll1::field($_POST, 'token', 200);
             $crossSite = !in_array($site, ['same-origin', 'none'], true)
                 || (is_string($origin) && $origin !== 'null' && $originHost !== $ownHost)
                 || $origin === 'null';
-            if ($crossSite || !is_string($token) || !hash_equals($_SESSION['token'], $token)) {
-                NorvelPoll1::fail(403, 'Refused: the form did not come from these administration pages '
+            if ($crossSite || $token === null || !hash_equals($_SESSION['token'], $token)) {
+                $this->fail(403, 'Refused: the form did not come from these administration pages '
                     . '(missing or wrong security token). Reload the page and try again.');
             }
         }
@@ -103,6 +112,13 @@ if (!class_exists('NorvelPollAdmin1', false)) {
         public function tokenField(): string
         {
             return '<input type="hidden" name="token" value="' . NorvelPoll1::escape($_SESSION['token']) . '">';
+        }
+
+        /** A refusal page that leads back into the administration. */
+        public function fail(int $status, string $message): never
+        {
+            $next = $this->isLoggedIn() ? 'home.php' : 'index.php';
+            NorvelPoll1::fail($status, $message, $this->url($next), 'Back to the poll administration');
         }
 
         public function flash(string $message): void
@@ -158,6 +174,81 @@ if (!class_exists('NorvelPollAdmin1', false)) {
                 . "</fieldset>\n</form>\n";
         }
 
+        private function lockedMessage(int $seconds): string
+        {
+            return 'Too many wrong passwords: logging in to this poll is locked for another '
+                . $seconds . ' seconds. Please try again later.';
+        }
+
+        /**
+         * Opens the count of wrong passwords under an exclusive lock and runs $use on it;
+         * what $use returns as the second element is written back when not null.
+         * @return mixed the first element of what $use returns
+         */
+        private function withThrottle(callable $use): mixed
+        {
+            $handle = @fopen($this->poll->path(self::THROTTLE_FILE), 'c+');
+            if ($handle === false) {
+                throw new NorvelPollDataError('The poll folder is not writable by the web server, so '
+                    . 'logins cannot be checked. Give the web server write permission on the poll folder.');
+            }
+            try {
+                if (!flock($handle, LOCK_EX)) {
+                    throw new NorvelPollDataError('The login count could not be locked.');
+                }
+                $text = (string) stream_get_contents($handle);
+                $saved = json_decode(substr($text, strlen(self::THROTTLE_HEADER)), true);
+                $state = [
+                    'failures' => is_int($saved['failures'] ?? null) ? max(0, $saved['failures']) : 0,
+                    'lockedUntil' => is_int($saved['lockedUntil'] ?? null) ? $saved['lockedUntil'] : 0,
+                ];
+                [$result, $newState] = $use($state, time());
+                if ($newState !== null) {
+                    $text = self::THROTTLE_HEADER . json_encode($newState) . "\n";
+                    if (!ftruncate($handle, 0) || !rewind($handle) || fwrite($handle, $text) !== strlen($text)) {
+                        throw new NorvelPollDataError('The login count could not be saved.');
+                    }
+                    fflush($handle);
+                }
+                return $result;
+            } finally {
+                flock($handle, LOCK_UN);
+                fclose($handle);
+            }
+        }
+
+        /**
+         * Seconds logging in stays locked, or 0 when this try may go on. A try counts as a
+         * wrong one until it succeeds, so guessers in parallel are all counted.
+         */
+        private function beginLoginTry(): int
+        {
+            return $this->withThrottle(function (array $state, int $now): array {
+                if ($now < $state['lockedUntil']) {
+                    return [$state['lockedUntil'] - $now, null];
+                }
+                $state['failures'] += 1;
+                if ($state['failures'] >= self::FREE_TRIES) {
+                    $doublings = min($state['failures'] - self::FREE_TRIES, 8);
+                    $state['lockedUntil'] = $now + min(self::LONGEST_LOCK_SECONDS,
+                        self::FIRST_LOCK_SECONDS * (2 ** $doublings));
+                }
+                return [0, $state];
+            });
+        }
+
+        private function lockedSeconds(): int
+        {
+            return $this->withThrottle(fn (array $state, int $now): array
+                => [max(0, $state['lockedUntil'] - $now), null]);
+        }
+
+        private function endLoginTries(): void
+        {
+            $this->withThrottle(fn (array $state, int $now): array
+                => [null, ['failures' => 0, 'lockedUntil' => 0]]);
+        }
+
         private function startPage(): never
         {
             $title = 'Poll administration';
@@ -172,11 +263,24 @@ if (!class_exists('NorvelPollAdmin1', false)) {
                 $this->page($title, $this->loginForm());
             }
             $this->checkPost();
-            $password = $_POST['password'] ?? '';
-            if (!is_string($password) || !password_verify($password, $this->passwordHash)) {
-                usleep(300000);  // slows down guessing
-                $this->page($title, '<p class="norvelpoll-error" role="alert">Wrong password.</p>'
-                    . $this->loginForm(), 403);
+            try {
+                $lockedFor = $this->beginLoginTry();
+                if ($lockedFor > 0) {
+                    header('Retry-After: ' . $lockedFor);
+                    $this->page($title, '<p class="norvelpoll-error" role="alert">'
+                        . NorvelPoll1::escape($this->lockedMessage($lockedFor)) . '</p>' . $this->loginForm(), 429);
+                }
+                $password = NorvelPoll1::field($_POST, 'password', 1000);
+                if ($password === null || !password_verify($password, $this->passwordHash)) {
+                    $lockedFor = $this->lockedSeconds();
+                    $this->page($title, '<p class="norvelpoll-error" role="alert">Wrong password.'
+                        . ($lockedFor > 0 ? ' ' . NorvelPoll1::escape($this->lockedMessage($lockedFor)) : '')
+                        . '</p>' . $this->loginForm(), 403);
+                }
+                $this->endLoginTries();
+            } catch (NorvelPollDataError $error) {
+                $this->page($title, '<p class="norvelpoll-error" role="alert">'
+                    . NorvelPoll1::escape($error->getMessage()) . '</p>', 500);
             }
             session_regenerate_id(true);
             $_SESSION['loggedIn'] = true;

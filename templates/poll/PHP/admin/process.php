@@ -2,6 +2,8 @@
 /*
  * Norvel poll administration: carries out the forms of home.php (reset the votes) and
  * change.php (new question and answers; the poll as it stood goes on top of the history).
+ * A change writes the history first and then the votes; when the votes could not be written,
+ * the history already holds the poll as it stands, and a retry does not add it twice.
  */
 declare(strict_types=1);
 
@@ -21,7 +23,7 @@ function norvelPollAdminText(string $text): ?string
     return $fits ? $text : null;
 }
 
-$action = $_POST['action'] ?? '';
+$action = NorvelPoll1::field($_POST, 'action', 20);
 try {
     if ($action === 'reset') {
         $admin->poll->update(function (array $current): array {
@@ -34,12 +36,12 @@ try {
         $admin->redirect('home.php');
     }
     if ($action === 'change') {
-        $question = norvelPollAdminText(is_string($_POST['question'] ?? null) ? $_POST['question'] : '');
-        $lines = preg_split('/\r\n|\r|\n/', is_string($_POST['answers'] ?? null) ? $_POST['answers'] : '');
+        $question = norvelPollAdminText(NorvelPoll1::field($_POST, 'question', 4000) ?? '');
+        $lines = preg_split('/\r\n|\r|\n/', NorvelPoll1::field($_POST, 'answers', 200000) ?? '');
         $lines = array_values(array_filter($lines, fn ($line) => trim($line) !== ''));
         $answers = array_map('norvelPollAdminText', $lines);
         if ($question === null || $answers === [] || count($answers) > 100 || in_array(null, $answers, true)) {
-            NorvelPoll1::fail(400, 'The question and each answer must be a line of text of at most 1000 '
+            $admin->fail(400, 'The question and each answer must be a line of text of at most 1000 '
                 . 'characters without "||"; at least one answer is needed.');
         }
         $new = ['question' => $question, 'answers' => array_map(fn ($text) => ['text' => $text, 'count' => 0], $answers)];
@@ -48,7 +50,16 @@ try {
             if (NorvelPoll1::identity($current) === NorvelPoll1::identity($new)) {
                 return null;
             }
-            array_unshift($history, NorvelPoll1::format($current));
+            $old = NorvelPoll1::format($current);
+            // A change that failed after the history was written left the poll on top of it.
+            if (($history[0] ?? null) !== $old) {
+                array_unshift($history, $old);
+            }
+            // Lines of older files are stored again as the scripts store texts now.
+            $history = array_map(function (string $line): string {
+                $earlier = NorvelPoll1::parse($line);
+                return $earlier === null ? $line : NorvelPoll1::format($earlier);
+            }, $history);
             $changed = true;
             return $new;
         });
@@ -56,6 +67,6 @@ try {
         $admin->redirect('home.php');
     }
 } catch (NorvelPollDataError $error) {
-    NorvelPoll1::fail(500, $error->getMessage());
+    $admin->fail(500, $error->getMessage());
 }
-NorvelPoll1::fail(400, 'Unknown action.');
+$admin->fail(400, 'Unknown action.');
