@@ -23,6 +23,7 @@
 #include "common/forms/text_box.h"
 #include "common/forms/tree_view.h"
 #include "host/qt/forms/form_dialog.h"
+#include "host/qt/page/browser_engine.h"
 #include "host/qt/studio/studio.h"
 #include "host/qt/studio/studio_window.h"
 
@@ -107,6 +108,7 @@ void tourPollEditor(QWidget* modal) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    norvel::host::qt::prepareBrowserEngine();
     QApplication application(argc, argv);
     if (argc != 2) {
         std::cerr << "usage: norvel-studio-screenshots OUTDIR\n";

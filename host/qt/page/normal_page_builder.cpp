@@ -11,6 +11,7 @@
 #include <unordered_map>
 
 #include "common/ascii_text.h"
+#include "host/qt/page/anchor_names.h"
 #include "host/qt/page/page_text.h"
 
 namespace norvel::host::qt {
@@ -148,12 +149,13 @@ std::vector<PiecePlace> buildNormalPage(QTextDocument& target, std::string_view 
                                 QStringLiteral("\nbody { margin-top: 0; margin-bottom: 0 }\n"));
     QTextCursor cursor(&target);
     FirstParagraphFormats firstFormats;
+    const QSet<QString> styledIds = idsNamedInStyle(target.defaultStyleSheet());
     // One edit for the whole page: Qt rescans the document's frames after each edit, which
     // would make a page of many tables quadratic.
     cursor.beginEditBlock();
     size_t nextBlock = 0;
     for (const PageSegment& segment : segments) {
-        QString piece = pieceHtml(html, segment, blocks, nextBlock);
+        QString piece = withoutAnchorNames(pieceHtml(html, segment, blocks, nextBlock), styledIds);
         // Each piece starts in a plain paragraph of its own: a new one, or the empty one a
         // table leaves after itself.
         if (!places.empty()) {

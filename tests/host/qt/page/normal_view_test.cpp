@@ -17,7 +17,8 @@
 #include "host/markup/webbot_block.h"
 #include "host/qt/page/normal_page_builder.h"
 #include "host/qt/page/normal_view.h"
-#include "host/qt/page/preview_view.h"
+#include "host/qt/page/page_style.h"
+#include "host/qt/page/page_text.h"
 #include "tests/host/qt/page/page_view_fixture.h"
 
 namespace norvel::host::qt {
@@ -55,6 +56,15 @@ void collectBlockTables(QTextFrame* frame, std::multiset<int>& numbers) {
                 numbers.insert(number);
         collectBlockTables(child, numbers);
     }
+}
+
+// The page read whole by Qt's rich text with its own style: what the Normal view, which reads
+// it piece by piece, must look like.
+QTextDocument* wholePageDocument(HostDocument& document, QObject* owner) {
+    auto* whole = new QTextDocument(owner);
+    whole->setDefaultStyleSheet(pageStyleSheet(document));
+    whole->setHtml(PageText(document.page().html()).text());
+    return whole;
 }
 
 QPoint upperQuarter(const QRect& rect) {
@@ -228,9 +238,9 @@ TEST_F(QtPageNormalView, RendersWithThePagesOwnStyleAndImages) {
     EXPECT_FALSE(image.isNull());  // found beside the page, not at the web's root
 }
 
-// Paragraph by paragraph the Normal view lays a page out as the Preview, which reads it
-// whole: alignment, margins, and the body's font. Where margins meet, the larger one is the
-// space between, as in a browser.
+// Paragraph by paragraph the Normal view lays a page out as Qt's rich text does when it reads
+// the page whole: alignment, margins, and the body's font. Where margins meet, the larger one is
+// the space between, as in a browser.
 TEST_F(QtPageNormalView, LaysParagraphsOutAsThePreviewDoes) {
     auto window =
         openPage("index.htm",
@@ -241,8 +251,7 @@ TEST_F(QtPageNormalView, LaysParagraphsOutAsThePreviewDoes) {
                           "<style>\r\nbody { font-family: serif; margin: 2em }\r\n</style>\r\n"));
     auto view = showWindow(window);
     QTextDocument* shown = view->normalView()->document();
-    view->setViewMode(common::editor::kViewPreview);
-    QTextDocument* whole = view->previewView()->document();
+    QTextDocument* whole = wholePageDocument(window->document(), view.get());
     whole->setTextWidth(shown->textWidth());
 
     auto lineTop = [](const QTextBlock& block) {
@@ -276,8 +285,8 @@ TEST_F(QtPageNormalView, LaysParagraphsOutAsThePreviewDoes) {
 }
 
 // Old pages colour themselves in the BODY tag, newer ones in their style (which wins); the
-// Normal view reads the body piece by piece, and must still paint the page's colours, as the
-// Preview does.
+// Normal view reads the body piece by piece, and must still paint the page's colours, as Qt
+// does for the page read whole.
 TEST_F(QtPageNormalView, TakesThePagesColoursFromItsBodyTagAndStyle) {
     struct Case {
         std::string bodyTag, head;
@@ -301,11 +310,11 @@ TEST_F(QtPageNormalView, TakesThePagesColoursFromItsBodyTagAndStyle) {
         QTextDocument* shown = view->normalView()->document();
         const QBrush brush = shown->rootFrame()->frameFormat().background();
         const QColor text = shown->find("Text").charFormat().foreground().color();
-        view->setViewMode(common::editor::kViewPreview);
-        EXPECT_EQ(text,
-                  view->previewView()->document()->find("Text").charFormat().foreground().color());
-        view->setViewMode(common::editor::kViewNormal);
-        shown = view->normalView()->document();  // drawn afresh
+        EXPECT_EQ(text, wholePageDocument(window->document(), view.get())
+                            ->find("Text")
+                            .charFormat()
+                            .foreground()
+                            .color());
         if (c.text.isValid())
             EXPECT_EQ(text, c.text);
         if (!c.background.isValid()) {
