@@ -59,6 +59,7 @@ HostDocument& documentOfSize(size_t size) {
 void BM_NormalView(benchmark::State& state) {
     HostDocument& document = documentOfSize(static_cast<size_t>(state.range(0)));
     norvel::host::qt::NormalView view;
+    view.setBuildSlice(std::chrono::hours(1));  // all of it at once
     view.resize(1000, 700);
     for (auto _ : state) {
         view.showPage(document, "/tmp", norvel::host::qt::pageStyleSheet(document));

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "common/editor/web.h"
+#include "host/editor/editor_app.h"
 #include "host/qt/page/page_view.h"
 #include "host/qt/studio/studio_window.h"
 
@@ -47,12 +48,12 @@ void openNext(const std::shared_ptr<Opening>& opening) {
     opening->clock.start();
     host::qt::StudioWindow& window = *opening->window;
     host::qt::PageView* before = window.activePageView();
-    window.runCommand([&] { window.openPage(opening->pages[opening->next]); });
+    // Straight into the view asked for: drawing it in another first would only cost time.
+    window.runCommand(
+        [&] { window.app().openPageByPath(opening->pages[opening->next], opening->viewMode); });
     host::qt::PageView* view = window.activePageView();
     if (view == before && before != nullptr)
         view = nullptr;  // the page did not open (the message has been shown)
-    if (view != nullptr && view->viewMode() != opening->viewMode)
-        window.setActiveViewMode(opening->viewMode);
     reportWhenDrawn(opening, view);
 }
 

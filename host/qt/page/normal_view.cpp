@@ -25,17 +25,28 @@
 
 namespace norvel::host::qt {
 
+// A page being built: its document, not shown yet, and the builder filling it.
+struct NormalView::Building {
+    QTextDocument* page = nullptr;
+    std::unique_ptr<NormalPageBuilder> builder;
+};
+
 // A link in the page is something to edit, not to follow (PageBrowser follows none).
 NormalView::NormalView(QWidget* parent) : PageBrowser(parent) {
     setFocusPolicy(Qt::StrongFocus);
 }
 
+NormalView::~NormalView() {
+    stopBuilding();
+}
+
 void NormalView::showPage(HostDocument& document, const std::filesystem::path& pageFolder,
                           const QString& styleSheet) {
+    stopBuilding();
     document_ = &document;
-    const std::string& html = document.page().html();
+    std::string html = document.page().html();
     std::vector<WebbotBlock> blocks = findWebbotBlocks(html);
-    segments_ = pageSegments(html, findPageSkeleton(html), blocks);
+    std::vector<PageSegment> segments = pageSegments(html, findPageSkeleton(html), blocks);
 
     setPageFolder(pageFolder);
     auto* page = new QTextDocument(this);
@@ -43,7 +54,10 @@ void NormalView::showPage(HostDocument& document, const std::filesystem::path& p
     page->setBaseUrl(
         QUrl::fromLocalFile(QString::fromStdString(pageFolder.string()) + QLatin1Char('/')));
     page->setDefaultStyleSheet(styleSheet);
-    places_ = buildNormalPage(*page, html, segments_, blocks);
+    building_ = std::make_unique<Building>();
+    building_->page = page;
+    building_->builder = std::make_unique<NormalPageBuilder>(
+        *page, std::move(html), std::move(segments), std::move(blocks));
     const PageBackground background =
         pageBackground(PageText(document.page().bodyStartTag()).text(), page->defaultStyleSheet(),
                        page->baseUrl());
@@ -52,6 +66,25 @@ void NormalView::showPage(HostDocument& document, const std::filesystem::path& p
     page->rootFrame()->setFrameFormat(frame);
     for (const QString& file : background.filesRead)
         emit fileRead(file);
+    continueBuilding();
+}
+
+void NormalView::continueBuilding() {
+    if (!building_)
+        return;
+    if (!building_->builder->buildFor(slice_)) {
+        QTimer::singleShot(0, this, [this, generation = generation_] {
+            if (generation == generation_)
+                continueBuilding();
+        });
+        return;
+    }
+    std::unique_ptr<Building> built = std::move(building_);
+    ++generation_;
+    segments_ = built->builder->segments();
+    places_ = built->builder->places();
+    QTextDocument* page = built->page;
+    built.reset();
 
     const int scroll = verticalScrollBar()->value();
     // The editor deletes only the document it made itself; the pages made here are ours.
@@ -62,10 +95,20 @@ void NormalView::showPage(HostDocument& document, const std::filesystem::path& p
         delete previous;
     keepScrolledTo(scroll);
     followCaret();
+    emit pageDrawn();
+}
+
+void NormalView::stopBuilding() {
+    if (!building_)
+        return;
+    ++generation_;
+    building_->builder.reset();  // it edits the page: gone first
+    delete building_->page;
+    building_.reset();
 }
 
 void NormalView::followCaret() {
-    if (document_ == nullptr)
+    if (document_ == nullptr || building_)
         return;
     boundary_ = boundaryForCaret(document_->page().selection().begin);
     viewport()->update();
@@ -215,7 +258,9 @@ int NormalView::blockNumberAt(const QPoint& point) const {
 
 void NormalView::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    if (event->button() != Qt::LeftButton || document_ == nullptr)
+    // While a changed page is built, the pieces shown are the old page's: their places would
+    // put the caret at the wrong bytes.
+    if (event->button() != Qt::LeftButton || document_ == nullptr || building_)
         return;
     setFocus(Qt::MouseFocusReason);
     if (segments_.empty()) {
@@ -247,13 +292,17 @@ void NormalView::mouseReleaseEvent(QMouseEvent* event) {
 
 void NormalView::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
-    if (event->button() != Qt::LeftButton)
+    if (event->button() != Qt::LeftButton || building_)
         return;
     if (int number = blockNumberAt(event->position().toPoint()))
         emit blockDoubleClicked(number);
 }
 
 void NormalView::keyPressEvent(QKeyEvent* event) {
+    if (building_) {
+        event->accept();
+        return;
+    }
     switch (event->key()) {
         case Qt::Key_Up:
             placeInsertionPoint(boundary_ - 1);

@@ -8,8 +8,10 @@
 
 #include <QString>
 
+#include <chrono>
 #include <cstddef>
 #include <filesystem>
+#include <memory>
 #include <vector>
 
 #include "host/markup/page_segments.h"
@@ -29,13 +31,23 @@ class NormalView : public PageBrowser {
 
   public:
     explicit NormalView(QWidget* parent = nullptr);
+    ~NormalView() override;
 
     // Renders the page of `document` afresh (images and linked sheets relative to
     // `pageFolder`); the insertion point follows the document's caret. The document must
     // outlive the view or the next showPage. `styleSheet` is the page's style
-    // (pageStyleSheet).
+    // (pageStyleSheet). A page that takes longer than one slice (setBuildSlice) is built in
+    // slices with the event loop running between them, so that the window stays responsive;
+    // the page shown before stays until it is done (pageDrawn()), and clicks and keys wait.
     void showPage(HostDocument& document, const std::filesystem::path& pageFolder,
                   const QString& styleSheet);
+    // Whether a page is still being built.
+    bool isBuilding() const { return building_ != nullptr; }
+    // Drops a page being built (the view is left for another); the page shown stays.
+    void stopBuilding();
+    // How long one slice of building may take before the event loop runs (40 ms unless set;
+    // 0 builds one piece per slice).
+    void setBuildSlice(std::chrono::milliseconds slice) { slice_ = slice; }
     // Moves the insertion point to the document's caret, the page being the one shown.
     void followCaret();
 
@@ -53,6 +65,8 @@ class NormalView : public PageBrowser {
   signals:
     void blockDoubleClicked(int number);
     void insertionPointMoved();
+    // The page asked for by showPage is built and shown.
+    void pageDrawn();
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -64,6 +78,9 @@ class NormalView : public PageBrowser {
     QVariant loadResource(int type, const QUrl& name) override;
 
   private:
+    struct Building;
+
+    void continueBuilding();
     void keepScrolledTo(int scroll);
     QRectF standInRect(const QTextTable& table) const;
     QPointF documentPoint(const QPointF& viewportPoint) const;
@@ -78,6 +95,9 @@ class NormalView : public PageBrowser {
     std::vector<PageSegment> segments_;
     std::vector<PiecePlace> places_;
     int boundary_ = 0;
+    std::unique_ptr<Building> building_;
+    int generation_ = 0;  // counts builds: a slice of an abandoned one does nothing
+    std::chrono::milliseconds slice_{40};
 };
 
 }  // namespace norvel::host::qt

@@ -68,6 +68,8 @@ void PageView::previewInBrowser() {
 bool PageView::isDrawn() const {
     if (mode_ == editor::kViewPreview)
         return preview_ != nullptr && preview_->isLoaded();
+    if (mode_ == editor::kViewNormal)
+        return !normal_->isBuilding();
     return true;
 }
 
@@ -104,6 +106,8 @@ void PageView::refresh() {
         return;
     }
     drawn_.record(mode_, document.page().html(), style);
+    if (mode_ != editor::kViewNormal)
+        normal_->stopBuilding();  // a Normal view no longer shown would be built for nothing
     switch (mode_) {
         case editor::kViewHtml:
         case editor::kViewDataFile:

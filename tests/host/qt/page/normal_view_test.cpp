@@ -9,6 +9,7 @@
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextTable>
+#include <QTimer>
 
 #include <set>
 
@@ -370,6 +371,56 @@ TEST_F(QtPageNormalView, AnEmptyBodyHasOneInsertionPoint) {
     EXPECT_EQ(window->document().DocumentHTML().substr(first.begin, first.end - first.begin),
               "<p>First</p>");
     EXPECT_EQ(normal->insertionBoundary(), 1);
+}
+
+}  // namespace
+}  // namespace norvel::host::qt
+
+namespace norvel::host::qt {
+namespace {
+
+std::string manyPieces(int count) {
+    std::string body;
+    for (int i = 0; i < count; ++i)
+        body += "<p>Paragraph " + std::to_string(i) + "</p>\r\n<table border=\"1\"><tr><td>Cell " +
+                std::to_string(i) + "</td></tr></table>\r\n";
+    return body;
+}
+
+// A big page is built in slices: between them the event loop runs (timers fire, the window
+// paints), clicks meant for the old pieces are not taken as places in the new page, and a
+// change while building starts the build afresh.
+TEST_F(QtPageNormalView, BuildsABigPageInSlicesWhileTheWindowAnswers) {
+    auto window = openPage("big.htm", htmlPage(manyPieces(60)), common::editor::kViewHtml);
+    auto view = showWindow(window);
+    NormalView* normal = view->normalView();
+    normal->setBuildSlice(std::chrono::milliseconds(0));  // one piece per slice
+    window->document().page().caretAtBodyStart();
+    const size_t caret = window->document().page().selection().begin;
+
+    view->setViewMode(common::editor::kViewNormal);
+    ASSERT_TRUE(normal->isBuilding());
+    EXPECT_FALSE(view->isDrawn());
+    bool timerRanWhileBuilding = false;
+    QTimer::singleShot(0, normal, [&] { timerRanWhileBuilding = normal->isBuilding(); });
+    QTest::mouseClick(normal->viewport(), Qt::LeftButton, {}, QPoint(30, 200));
+    EXPECT_EQ(window->document().page().selection().begin, caret) << "a click while building";
+
+    // Changed while building: the build starts again from the new page.
+    window->GetDocument()->setBodyInnerHTML(manyPieces(50));
+    view->refresh();
+    QSignalSpy drawn(normal, &NormalView::pageDrawn);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !normal->isBuilding(); }, 60000));
+    EXPECT_TRUE(timerRanWhileBuilding);
+    EXPECT_EQ(drawn.count(), 1);
+    EXPECT_TRUE(view->isDrawn());
+    EXPECT_EQ(normal->segments(), pageSegments(window->document().DocumentHTML()));
+    const QString shown = normal->document()->toPlainText();
+    EXPECT_TRUE(shown.contains("Cell 49"));
+    EXPECT_FALSE(shown.contains("Cell 50"));
+    // Once built, clicks place the insertion point again.
+    QTest::mouseClick(normal->viewport(), Qt::LeftButton, {}, upperQuarter(normal->segmentRect(2)));
+    EXPECT_EQ(window->document().page().selection().begin, normal->segments()[2].begin);
 }
 
 }  // namespace
