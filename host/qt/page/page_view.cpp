@@ -29,6 +29,10 @@ PageView::PageView(std::shared_ptr<HostPageWindow> window, QWidget* parent)
     stack_->addWidget(normal_);
     stack_->addWidget(source_);
     connect(normal_, &NormalView::blockDoubleClicked, this, &PageView::blockDoubleClicked);
+    connect(normal_, &NormalView::edited, this, [this] {
+        drawn_.pageEditedInView(window_->document().page().html());
+        emit changed();
+    });
     connect(source_, &SourceView::edited, this, [this] {
         sourceShowsDocument();
         emit changed();
@@ -126,6 +130,8 @@ void PageView::refresh() {
 }
 
 void PageView::flushEdits() {
+    if (stack_->currentWidget() == normal_)
+        normal_->commitTyping();  // reports through edited()
     if (stack_->currentWidget() == source_ && source_->flushEdits()) {
         sourceShowsDocument();
         emit changed();

@@ -425,3 +425,73 @@ TEST_F(QtPageNormalView, BuildsABigPageInSlicesWhileTheWindowAnswers) {
 
 }  // namespace
 }  // namespace norvel::host::qt
+
+namespace norvel::host::qt {
+namespace {
+
+// A click on a paragraph's text puts the typing caret before the character clicked.
+void clickBefore(NormalView& view, const QString& text) {
+    QTextCursor found = view.document()->find(text);
+    ASSERT_FALSE(found.isNull()) << text.toStdString();
+    QTextCursor caret(view.document());
+    caret.setPosition(found.selectionStart());
+    const QRect place = view.cursorRect(caret);
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
+                      QPoint(place.left() + 1, place.center().y()));
+}
+
+// Typing into a paragraph in the Normal view: the page gets one splice of that paragraph, and
+// every other byte stays.
+TEST_F(QtPageNormalView, TypedTextReachesThePageAsASpliceOfItsParagraph) {
+    const std::string before = htmlPage(
+        "<h1 align=\"center\">Title</h1>\r\n<p class=\"x\">Hello <b>big</b>\r\n world</p>\r\n" +
+        kDate + "\r\n<p>Last &amp; least</p>");
+    auto window = openPage("index.htm", before);
+    auto view = showWindow(window);
+    NormalView* normal = view->normalView();
+    QSignalSpy changed(view.get(), &PageView::changed);
+
+    clickBefore(*normal, "world");
+    ASSERT_GE(normal->typingPosition(), 0);
+    QTest::keyClicks(normal, "new <one> & ");
+    QTest::keyClick(normal, Qt::Key_Left);
+    QTest::keyClick(normal, Qt::Key_Left);
+    QTest::keyClick(normal, Qt::Key_Backspace);  // the blank before "&"
+    EXPECT_EQ(window->document().page().html(), before) << "nothing written while typing";
+    EXPECT_TRUE(normal->document()->toPlainText().contains("Hello big new <one>& world"));
+    view->flushEdits();
+    EXPECT_EQ(changed.count(), 1);
+    std::string expected = before;
+    expected.replace(expected.find("world</p>"), 5, "new &lt;one&gt;&amp; world");
+    EXPECT_EQ(window->document().page().html(), expected);
+
+    // Across the bold word: its tags stay; Enter ends the edit.
+    clickBefore(*normal, "big");
+    ASSERT_GE(normal->typingPosition(), 0);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(normal, Qt::Key_Delete);
+    QTest::keyClicks(normal, "small");
+    QTest::keyClick(normal, Qt::Key_Return);
+    expected.replace(expected.find("<b>big</b>"), 10, "<b>small</b>");
+    EXPECT_EQ(window->document().page().html(), expected);
+    EXPECT_EQ(changed.count(), 2);
+
+    // The view kept its pieces in step: the next paragraph is edited at the right bytes too,
+    // and the insertion point still lands at piece edges.
+    clickBefore(*normal, "least");
+    QTest::keyClicks(normal, "not ");
+    view->flushEdits();
+    expected.replace(expected.find("least</p>"), 5, "not least");
+    EXPECT_EQ(window->document().page().html(), expected);
+    EXPECT_EQ(normal->segments(), pageSegments(expected));
+
+    // A block's stand-in takes no typing.
+    clickBefore(*normal, "---- DATE ----");
+    EXPECT_EQ(normal->typingPosition(), -1);
+    QTest::keyClicks(normal, "x");
+    view->flushEdits();
+    EXPECT_EQ(window->document().page().html(), expected);
+}
+
+}  // namespace
+}  // namespace norvel::host::qt
