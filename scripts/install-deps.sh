@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config clang-format
   libgtest-dev libgmock-dev libbenchmark-dev libgumbo-dev libcrypt-dev
   php-cli nodejs npm chromium
-  qt6-base-dev fonts-dejavu-core fonts-liberation xvfb xauth
+  qt6-base-dev qt6-webengine-dev fonts-dejavu-core fonts-liberation xvfb xauth time
   desktop-file-utils appstream man-db bash-completion dpkg-dev lintian
 )
 

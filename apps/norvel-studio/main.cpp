@@ -13,7 +13,10 @@
 #include <variant>
 #include <vector>
 
+#include "apps/norvel-studio/open_pages.h"
 #include "apps/norvel-studio/studio_command_line.h"
+#include "common/editor/web.h"
+#include "host/qt/page/browser_engine.h"
 #include "host/qt/studio/studio.h"
 #include "host/qt/studio/studio_window.h"
 
@@ -33,6 +36,7 @@ int main(int argc, char* argv[]) {
             break;
     }
 
+    norvel::host::qt::prepareBrowserEngine();
     QApplication application(argc, argv);
     QApplication::setApplicationName("Norvel Studio");
 
@@ -46,7 +50,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const auto& invocation = std::get<StudioInvocation>(parsed);
-    auto resolved = norvel::studio::resolveNamed(invocation.named);
+    auto resolved = norvel::studio::resolveNamed(invocation.named, invocation.pages);
     if (auto* missing = std::get_if<std::string>(&resolved)) {
         std::cerr << "norvel-studio: " << *missing << '\n';
         return 1;
@@ -65,9 +69,23 @@ int main(int argc, char* argv[]) {
         QMessageBox::critical(nullptr, "Norvel Studio", QString::fromStdString(e.what()));
         return 1;
     }
-    if (!open.page.empty())
-        studio->window().runCommand([&] { studio->window().openPage(open.page); });
-    if (invocation.exitWhenReady) {
+    if (!open.pages.empty()) {
+        const int viewMode = invocation.view == "preview" ? norvel::common::editor::kViewPreview
+                             : invocation.view == "html"  ? norvel::common::editor::kViewHtml
+                                                          : norvel::common::editor::kViewNormal;
+        auto allOpened = std::make_shared<bool>(true);
+        norvel::studio::openPagesInTurn(
+            studio->window(), open.pages, viewMode,
+            [&, allOpened](const std::string& page, int64_t ms, bool opened) {
+                *allOpened = *allOpened && opened;
+                if (invocation.exitWhenReady && opened)
+                    std::cout << "drawn " << page << " in " << ms << " ms\n" << std::flush;
+            },
+            [&, allOpened] {
+                if (invocation.exitWhenReady)
+                    QApplication::exit(*allOpened ? 0 : 1);
+            });
+    } else if (invocation.exitWhenReady) {
         // Ready once the window is on the screen and painted: the moment a person could work.
         auto whenExposed = std::make_shared<std::function<void()>>();
         *whenExposed = [&, whenExposed] {

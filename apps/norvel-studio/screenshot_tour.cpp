@@ -5,6 +5,7 @@
 // (scripts/screenshots.sh).
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -23,6 +24,8 @@
 #include "common/forms/text_box.h"
 #include "common/forms/tree_view.h"
 #include "host/qt/forms/form_dialog.h"
+#include "host/qt/page/browser_engine.h"
+#include "host/qt/page/page_view.h"
 #include "host/qt/studio/studio.h"
 #include "host/qt/studio/studio_window.h"
 
@@ -107,6 +110,7 @@ void tourPollEditor(QWidget* modal) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    norvel::host::qt::prepareBrowserEngine();
     QApplication application(argc, argv);
     if (argc != 2) {
         std::cerr << "usage: norvel-studio-screenshots OUTDIR\n";
@@ -139,6 +143,16 @@ int main(int argc, char* argv[]) {
         window.setActiveViewMode(norvel::common::editor::kViewHtml);
         save(&window, "studio-html");
         window.setActiveViewMode(norvel::common::editor::kViewPreview);
+        // The Preview loads in the browser engine's processes, and its scripts write the date
+        // after that: wait for the load, then for the page to be painted.
+        QElapsedTimer loading;
+        loading.start();
+        while (!window.activePageView()->isDrawn() && loading.elapsed() < 60000)
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+        QElapsedTimer painting;
+        painting.start();
+        while (painting.elapsed() < 1500)
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
         save(&window, "studio-preview");
         window.setActiveViewMode(norvel::common::editor::kViewNormal);
 

@@ -38,18 +38,43 @@ std::variant<StudioInvocation, std::string> parseStudioCommandLine(
             return invocation;
         } else if (arg == "--exit-when-ready") {
             invocation.exitWhenReady = true;
+        } else if (arg.rfind("--view=", 0) == 0) {
+            invocation.view = arg.substr(7);
+            if (invocation.view != "normal" && invocation.view != "html" &&
+                invocation.view != "preview")
+                return "unknown view '" + invocation.view + "' (normal, html or preview)";
         } else {
             return "unknown option '" + arg + "'";
         }
     }
-    if (operands.size() > 1)
-        return "one web or page expected, unexpected argument '" + operands[1] + "'";
-    if (!operands.empty())
+    if (!operands.empty()) {
         invocation.named = operands[0];
+        invocation.pages.assign(operands.begin() + 1, operands.end());
+    }
     return invocation;
 }
 
-std::variant<WebAndPage, std::string> resolveNamed(const std::string& named) {
+namespace {
+
+// `page` as a path relative to `web`; empty when it is no file inside the web.
+std::string pageInWeb(const std::filesystem::path& web, const std::string& page) {
+    std::error_code ec;
+    for (const std::filesystem::path& candidate :
+         {web / page, std::filesystem::absolute(page, ec)}) {
+        const std::filesystem::path file = candidate.lexically_normal();
+        if (!std::filesystem::is_regular_file(file, ec))
+            continue;
+        const std::filesystem::path relative = file.lexically_relative(web);
+        if (!relative.empty() && *relative.begin() != "..")
+            return relative.generic_string();
+    }
+    return {};
+}
+
+}  // namespace
+
+std::variant<WebAndPage, std::string> resolveNamed(const std::string& named,
+                                                   const std::vector<std::string>& pages) {
     WebAndPage result;
     if (named.empty())
         return result;
@@ -59,15 +84,21 @@ std::variant<WebAndPage, std::string> resolveNamed(const std::string& named) {
         result.web = path;
     } else if (std::filesystem::is_regular_file(path, ec)) {
         result.web = path.parent_path();
-        result.page = path.filename().string();
+        result.pages.push_back(path.filename().string());
     } else {
         return "'" + named + "' is neither a folder nor a file";
+    }
+    for (const std::string& page : pages) {
+        std::string relative = pageInWeb(result.web, page);
+        if (relative.empty())
+            return "'" + page + "' is no file of the web '" + result.web.string() + "'";
+        result.pages.push_back(relative);
     }
     return result;
 }
 
 std::string studioUsage() {
-    return "usage: norvel-studio [--exit-when-ready] [WEB | PAGE]\n"
+    return "usage: norvel-studio [--exit-when-ready] [--view=VIEW] [WEB | PAGE] [PAGE...]\n"
            "       norvel-studio --help | --version\n";
 }
 
@@ -78,8 +109,13 @@ std::string studioHelp() {
            "Normal, HTML and Preview views, and the suite's \"Norvel\" menu.\n"
            "\n"
            "  WEB                 open the web in the folder WEB\n"
-           "  PAGE                open the web in the page's folder and the page in it\n"
-           "  --exit-when-ready   start, show the window, print the start-up time, quit\n"
+           "  PAGE                first: open the web in the page's folder and the page in it;\n"
+           "                      after the web: open the page (in the web or from here)\n"
+           "  --view=VIEW         show the pages named in VIEW: normal (the default), html\n"
+           "                      or preview\n"
+           "  --exit-when-ready   start, show the window and quit; without pages print\n"
+           "                      'ready in N ms', with pages 'drawn PAGE in N ms' for each\n"
+           "                      page once it is drawn in its view\n"
            "\n"
            "In a fresh configuration the libraries that came with the studio are registered\n"
            "first. Settings, registry and add-in list live in $NORVEL_CONFIG_HOME, by\n"

@@ -44,7 +44,8 @@ complete_line _norvel "demo.nvs webs" norvel run ""
 complete_line _norvel "libnorvelfp.so webs" norvel register ""
 complete_line _norvel "page.htm webs" norvel blocks ""
 complete_line _norvel "blocks" norvel help b
-complete_line _norvel_studio "--exit-when-ready --help --version -h" norvel-studio -
+complete_line _norvel_studio "--exit-when-ready --help --version --view= -h" norvel-studio -
+complete_line _norvel_studio "--view=preview" norvel-studio --view=p
 complete_line _norvel_studio "page.htm webs" norvel-studio ""
 
 if [ "$failures" -ne 0 ]; then

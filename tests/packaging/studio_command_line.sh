@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # norvel-studio's command line: --help and --version without a display, wrong use in one line
-# with the usage and status 2, and a missing folder or file named with status 1.
+# with the usage and status 2, a missing folder or file named with status 1, and pages named
+# after the web drawn and reported one by one with --exit-when-ready.
 # usage: studio_command_line.sh NORVEL_STUDIO
 set -uo pipefail
 studio="$1"
@@ -37,10 +38,32 @@ run --version
 offscreen --frobnicate
 [ "$status" -eq 2 ] && [ "$(sed -n 1p "$work/err")" = "norvel-studio: unknown option '--frobnicate'" ] &&
   grep -q "^usage: norvel-studio" "$work/err" || fail --frobnicate
-offscreen "$work" "$work"
+offscreen --view=outline "$work"
 [ "$status" -eq 2 ] &&
-  [ "$(sed -n 1p "$work/err")" = "norvel-studio: one web or page expected, unexpected argument '$work'" ] ||
-  fail "two folders"
+  [ "$(sed -n 1p "$work/err")" = "norvel-studio: unknown view 'outline' (normal, html or preview)" ] ||
+  fail "an unknown view"
+offscreen "$work" "$work"
+[ "$status" -eq 1 ] &&
+  [ "$(cat "$work/err")" = "norvel-studio: '$work' is no file of the web '$work'" ] ||
+  fail "a folder as a page"
+
+# Pages after the web: in the web, or named from the current folder; each reported once drawn.
+mkdir -p "$work/web/sub"
+printf '<html><body><p>One</p></body></html>\n' >"$work/web/one.htm"
+printf '<html><body><h1>Two</h1></body></html>\n' >"$work/web/sub/two.htm"
+for view in normal preview; do
+  (cd "$work" && QT_QPA_PLATFORM=offscreen "$studio" --exit-when-ready --view=$view web one.htm \
+    web/sub/two.htm >"$work/out" 2>"$work/err")
+  status=$?
+  [ "$status" -eq 0 ] && [ "$(wc -l <"$work/out")" -eq 2 ] &&
+    grep -Eqx "drawn one.htm in [0-9]+ ms" "$work/out" &&
+    [ "$(sed -n 2p "$work/out" | sed -E 's/ [0-9]+ ms$//')" = "drawn sub/two.htm in" ] ||
+    fail "--exit-when-ready --view=$view web one.htm web/sub/two.htm"
+done
+offscreen --exit-when-ready "$work/web" missing.htm
+[ "$status" -eq 1 ] &&
+  [ "$(cat "$work/err")" = "norvel-studio: 'missing.htm' is no file of the web '$work/web'" ] ||
+  fail "a missing page"
 offscreen "$work/nowhere"
 [ "$status" -eq 1 ] &&
   [ "$(cat "$work/err")" = "norvel-studio: '$work/nowhere' is neither a folder nor a file" ] ||

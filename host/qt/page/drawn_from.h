@@ -19,6 +19,9 @@ class DrawnFrom {
     void clear();
     // Records a drawing about to be made. The files it reads are noted as it reads them.
     void record(int mode, const std::string& html, const QString& style);
+    // The page was edited in the view itself, which already shows the new text: it counts as
+    // drawn from it, with the same files.
+    void pageEditedInView(const std::string& html) { html_ = html; }
     void noteFile(const std::filesystem::path& file);
     // True when a drawing from these would show just what the last one shows.
     bool matches(int mode, const std::string& html, const QString& style) const;

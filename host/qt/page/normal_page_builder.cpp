@@ -11,6 +11,7 @@
 #include <unordered_map>
 
 #include "common/ascii_text.h"
+#include "host/qt/page/anchor_names.h"
 #include "host/qt/page/page_text.h"
 
 namespace norvel::host::qt {
@@ -61,11 +62,13 @@ QStringView leadingStartTags(const QString& piece) {
     return QStringView(piece).mid(begin, end - begin);
 }
 
+}  // namespace
+
 // Qt merges a piece's first paragraph into the paragraph it is inserted in, which keeps its
 // own format, so the margins and alignment the page gives that paragraph would be lost. Laid
 // into an empty document, a piece keeps them: its first paragraph's format is read there,
 // once for each run of opening tags (most pieces open as many before them did).
-class FirstParagraphFormats {
+class NormalPageBuilder::FirstParagraphFormats {
   public:
     FirstParagraphFormats() { scratch_.setUndoRedoEnabled(false); }
 
@@ -88,6 +91,8 @@ class FirstParagraphFormats {
     QTextDocument scratch_;
     std::unordered_map<QString, QTextBlockFormat> formats_;
 };
+
+namespace {
 
 void squeeze(const QTextBlock& block) {
     QTextCursor cursor(block);
@@ -137,52 +142,83 @@ int blockNumberOfTable(const QTextTable& table) {
     return ok ? number : 0;
 }
 
+NormalPageBuilder::NormalPageBuilder(QTextDocument& target, std::string html,
+                                     std::vector<PageSegment> segments,
+                                     std::vector<WebbotBlock> blocks)
+    : target_(target),
+      html_(std::move(html)),
+      segments_(std::move(segments)),
+      blocks_(std::move(blocks)),
+      firstFormats_(std::make_unique<FirstParagraphFormats>()) {
+    places_.reserve(segments_.size());
+    // Each piece is read as a body of its own (so that the body's font reaches it): the body's
+    // top and bottom margins would come between every two pieces.
+    target_.setDefaultStyleSheet(target_.defaultStyleSheet() +
+                                 QStringLiteral("\nbody { margin-top: 0; margin-bottom: 0 }\n"));
+    styledIds_ = idsNamedInStyle(target_.defaultStyleSheet());
+    cursor_ = std::make_unique<QTextCursor>(&target_);
+    // One edit for the whole page, across all slices: Qt rescans the document's frames after
+    // each edit, which would make a page of many tables quadratic.
+    cursor_->beginEditBlock();
+    if (done())
+        cursor_->endEditBlock();
+}
+
+NormalPageBuilder::~NormalPageBuilder() {
+    if (!done())
+        cursor_->endEditBlock();
+}
+
+bool NormalPageBuilder::buildFor(std::chrono::milliseconds budget) {
+    const auto until = std::chrono::steady_clock::now() + budget;
+    while (!done()) {
+        buildPiece(segments_[places_.size()]);
+        if (done())
+            cursor_->endEditBlock();
+        else if (std::chrono::steady_clock::now() >= until)
+            break;
+    }
+    return done();
+}
+
+void NormalPageBuilder::buildPiece(const PageSegment& segment) {
+    QTextCursor& cursor = *cursor_;
+    QString piece = withoutAnchorNames(pieceHtml(html_, segment, blocks_, nextBlock_), styledIds_);
+    // Each piece starts in a plain paragraph of its own: a new one, or the empty one a table
+    // leaves after itself.
+    if (!places_.empty()) {
+        if (cursor.block().length() > 1) {
+            cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+        } else {
+            cursor.setBlockFormat(QTextBlockFormat());
+            cursor.setBlockCharFormat(QTextCharFormat());
+        }
+    }
+    const int first = cursor.position();
+    // The target lends the fragment its style sheet and pictures.
+    const QTextDocumentFragment fragment = QTextDocumentFragment::fromHtml(piece, &target_);
+    cursor.insertFragment(fragment);
+    QTextBlock start = target_.findBlock(first);
+    QTextCursor(start).setBlockFormat(firstFormats_->of(piece, fragment));
+    // A piece that starts with a list or a table leaves its paragraph empty above it. Above a
+    // list it goes. Above a table Qt needs one: it only marks the piece's place, so it takes
+    // no room.
+    if (start.length() == 1) {
+        if (start.next().isValid() && QTextCursor(start.next()).currentTable() == nullptr)
+            QTextCursor(start).deleteChar();
+        else
+            squeeze(start);
+    }
+    places_.push_back({first, cursor.position()});
+}
+
 std::vector<PiecePlace> buildNormalPage(QTextDocument& target, std::string_view html,
                                         const std::vector<PageSegment>& segments,
                                         const std::vector<WebbotBlock>& blocks) {
-    std::vector<PiecePlace> places;
-    places.reserve(segments.size());
-    // Each piece is read as a body of its own (so that the body's font reaches it): the body's
-    // top and bottom margins would come between every two pieces.
-    target.setDefaultStyleSheet(target.defaultStyleSheet() +
-                                QStringLiteral("\nbody { margin-top: 0; margin-bottom: 0 }\n"));
-    QTextCursor cursor(&target);
-    FirstParagraphFormats firstFormats;
-    // One edit for the whole page: Qt rescans the document's frames after each edit, which
-    // would make a page of many tables quadratic.
-    cursor.beginEditBlock();
-    size_t nextBlock = 0;
-    for (const PageSegment& segment : segments) {
-        QString piece = pieceHtml(html, segment, blocks, nextBlock);
-        // Each piece starts in a plain paragraph of its own: a new one, or the empty one a
-        // table leaves after itself.
-        if (!places.empty()) {
-            if (cursor.block().length() > 1) {
-                cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
-            } else {
-                cursor.setBlockFormat(QTextBlockFormat());
-                cursor.setBlockCharFormat(QTextCharFormat());
-            }
-        }
-        const int first = cursor.position();
-        // The target lends the fragment its style sheet and pictures.
-        const QTextDocumentFragment fragment = QTextDocumentFragment::fromHtml(piece, &target);
-        cursor.insertFragment(fragment);
-        QTextBlock start = target.findBlock(first);
-        QTextCursor(start).setBlockFormat(firstFormats.of(piece, fragment));
-        // A piece that starts with a list or a table leaves its paragraph empty above it.
-        // Above a list it goes. Above a table Qt needs one: it only marks the piece's place,
-        // so it takes no room.
-        if (start.length() == 1) {
-            if (start.next().isValid() && QTextCursor(start.next()).currentTable() == nullptr)
-                QTextCursor(start).deleteChar();
-            else
-                squeeze(start);
-        }
-        places.push_back({first, cursor.position()});
+    NormalPageBuilder builder(target, std::string(html), segments, blocks);
+    while (!builder.buildFor(std::chrono::hours(1))) {
     }
-    cursor.endEditBlock();
-    return places;
+    return builder.places();
 }
 
 }  // namespace norvel::host::qt

@@ -22,20 +22,33 @@
 #include "host/qt/page/normal_page_builder.h"
 #include "host/qt/page/page_background.h"
 #include "host/qt/page/page_text.h"
+#include "host/qt/page/paragraph_splice.h"
 
 namespace norvel::host::qt {
+
+// A page being built: its document, not shown yet, and the builder filling it.
+struct NormalView::Building {
+    QTextDocument* page = nullptr;
+    std::unique_ptr<NormalPageBuilder> builder;
+};
 
 // A link in the page is something to edit, not to follow (PageBrowser follows none).
 NormalView::NormalView(QWidget* parent) : PageBrowser(parent) {
     setFocusPolicy(Qt::StrongFocus);
 }
 
+NormalView::~NormalView() {
+    stopBuilding();
+}
+
 void NormalView::showPage(HostDocument& document, const std::filesystem::path& pageFolder,
                           const QString& styleSheet) {
+    stopBuilding();
+    endTyping();
     document_ = &document;
-    const std::string& html = document.page().html();
+    std::string html = document.page().html();
     std::vector<WebbotBlock> blocks = findWebbotBlocks(html);
-    segments_ = pageSegments(html, findPageSkeleton(html), blocks);
+    std::vector<PageSegment> segments = pageSegments(html, findPageSkeleton(html), blocks);
 
     setPageFolder(pageFolder);
     auto* page = new QTextDocument(this);
@@ -43,7 +56,10 @@ void NormalView::showPage(HostDocument& document, const std::filesystem::path& p
     page->setBaseUrl(
         QUrl::fromLocalFile(QString::fromStdString(pageFolder.string()) + QLatin1Char('/')));
     page->setDefaultStyleSheet(styleSheet);
-    places_ = buildNormalPage(*page, html, segments_, blocks);
+    building_ = std::make_unique<Building>();
+    building_->page = page;
+    building_->builder = std::make_unique<NormalPageBuilder>(
+        *page, std::move(html), std::move(segments), std::move(blocks));
     const PageBackground background =
         pageBackground(PageText(document.page().bodyStartTag()).text(), page->defaultStyleSheet(),
                        page->baseUrl());
@@ -52,6 +68,25 @@ void NormalView::showPage(HostDocument& document, const std::filesystem::path& p
     page->rootFrame()->setFrameFormat(frame);
     for (const QString& file : background.filesRead)
         emit fileRead(file);
+    continueBuilding();
+}
+
+void NormalView::continueBuilding() {
+    if (!building_)
+        return;
+    if (!building_->builder->buildFor(slice_)) {
+        QTimer::singleShot(0, this, [this, generation = generation_] {
+            if (generation == generation_)
+                continueBuilding();
+        });
+        return;
+    }
+    std::unique_ptr<Building> built = std::move(building_);
+    ++generation_;
+    segments_ = built->builder->segments();
+    places_ = built->builder->places();
+    QTextDocument* page = built->page;
+    built.reset();
 
     const int scroll = verticalScrollBar()->value();
     // The editor deletes only the document it made itself; the pages made here are ours.
@@ -62,10 +97,20 @@ void NormalView::showPage(HostDocument& document, const std::filesystem::path& p
         delete previous;
     keepScrolledTo(scroll);
     followCaret();
+    emit pageDrawn();
+}
+
+void NormalView::stopBuilding() {
+    if (!building_)
+        return;
+    ++generation_;
+    building_->builder.reset();  // it edits the page: gone first
+    delete building_->page;
+    building_.reset();
 }
 
 void NormalView::followCaret() {
-    if (document_ == nullptr)
+    if (document_ == nullptr || building_)
         return;
     boundary_ = boundaryForCaret(document_->page().selection().begin);
     viewport()->update();
@@ -215,8 +260,12 @@ int NormalView::blockNumberAt(const QPoint& point) const {
 
 void NormalView::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    if (event->button() != Qt::LeftButton || document_ == nullptr)
+    // While a changed page is built, the pieces shown are the old page's: their places would
+    // put the caret at the wrong bytes.
+    if (event->button() != Qt::LeftButton || document_ == nullptr || building_)
         return;
+    commitTyping();
+    endTyping();
     setFocus(Qt::MouseFocusReason);
     if (segments_.empty()) {
         placeInsertionPoint(0);
@@ -232,8 +281,130 @@ void NormalView::mousePressEvent(QMouseEvent* event) {
     const size_t offset = before ? piece.begin : piece.end;
     boundary_ = static_cast<int>(before ? index : index + 1);
     document_->page().selectRange(offset, offset);
+    placeTypingCaret(point, index);
     viewport()->update();
     emit insertionPointMoved();
+}
+
+QTextBlock NormalView::typeableParagraph(size_t index) const {
+    if (index >= segments_.size() || segments_[index].kind == PageSegment::Kind::WebbotBlock)
+        return {};
+    const PiecePlace& place = places_[index];
+    QTextBlock block = document()->findBlock(place.first);
+    if (!block.isValid() || block.position() != place.first ||
+        place.end != block.position() + block.length() - 1 || block.text().isEmpty() ||
+        QTextCursor(block).currentTable() != nullptr || QTextCursor(block).currentList() != nullptr)
+        return {};
+    const PageSegment& piece = segments_[index];
+    if (!placeShownText(document_->page().html(), piece.begin, piece.end, block.text()))
+        return {};  // markup this view cannot match character by character
+    return block;
+}
+
+void NormalView::placeTypingCaret(const QPointF& point, size_t index) {
+    const QTextBlock block = typeableParagraph(index);
+    if (!block.isValid())
+        return;
+    QRectF rect = document()->documentLayout()->blockBoundingRect(block);
+    if (!rect.contains(point))
+        return;
+    const int position = document()->documentLayout()->hitTest(point, Qt::FuzzyHit);
+    typingPiece_ = static_cast<int>(index);
+    typingPosition_ = std::clamp(position, block.position(), block.position() + block.length() - 1);
+    typingBefore_ = block.text();
+}
+
+void NormalView::endTyping() {
+    typingPiece_ = -1;
+    typingPosition_ = -1;
+    typingBefore_.clear();
+}
+
+// The pieces after an edited one move in the view's document; the edited one grows.
+void NormalView::shiftPlaces(size_t piece, int delta) {
+    places_[piece].end += delta;
+    for (size_t i = piece + 1; i < places_.size(); ++i) {
+        places_[i].first += delta;
+        places_[i].end += delta;
+    }
+}
+
+bool NormalView::typeKey(QKeyEvent* event) {
+    const size_t piece = static_cast<size_t>(typingPiece_);
+    const QTextBlock block = document()->findBlock(places_[piece].first);
+    const int start = block.position();
+    const int end = start + block.length() - 1;
+    QTextCursor cursor(document());
+    cursor.setPosition(typingPosition_);
+    const int sizeBefore = document()->characterCount();
+    switch (event->key()) {
+        case Qt::Key_Left:
+            if (typingPosition_ > start)
+                cursor.movePosition(QTextCursor::PreviousCharacter);
+            break;
+        case Qt::Key_Right:
+            if (typingPosition_ < end)
+                cursor.movePosition(QTextCursor::NextCharacter);
+            break;
+        case Qt::Key_Backspace:
+            if (typingPosition_ > start)
+                cursor.deletePreviousChar();
+            break;
+        case Qt::Key_Delete:
+            if (typingPosition_ < end)
+                cursor.deleteChar();
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+            commitTyping();
+            endTyping();
+            viewport()->update();
+            return true;
+        default: {
+            const QString text = event->text();
+            if (text.isEmpty() || std::any_of(text.begin(), text.end(), [](QChar c) {
+                    return c.unicode() < 0x20 || c.unicode() == 0x7F;
+                }))
+                return false;
+            cursor.insertText(text);
+            break;
+        }
+    }
+    shiftPlaces(piece, document()->characterCount() - sizeBefore);
+    typingPosition_ = cursor.position();
+    viewport()->update();
+    return true;
+}
+
+bool NormalView::commitTyping() {
+    if (typingPiece_ < 0 || document_ == nullptr || building_)
+        return false;
+    const size_t piece = static_cast<size_t>(typingPiece_);
+    const QString after = document()->findBlock(places_[piece].first).text();
+    PageSegment& segment = segments_[piece];
+    const std::optional<ParagraphSplice> splice =
+        paragraphSplice(document_->page().html(), segment.begin, segment.end, typingBefore_, after,
+                        document_->encoding().name() == "UTF-8");
+    if (!splice)
+        return false;
+    document_->page().replaceRange(splice->begin, splice->end, splice->bytes);
+    typingBefore_ = after;
+    const auto delta = static_cast<long long>(splice->bytes.size()) -
+                       static_cast<long long>(splice->end - splice->begin);
+    segment.end = static_cast<size_t>(static_cast<long long>(segment.end) + delta);
+    for (size_t i = piece + 1; i < segments_.size(); ++i) {
+        segments_[i].begin =
+            static_cast<size_t>(static_cast<long long>(segments_[i].begin) + delta);
+        segments_[i].end = static_cast<size_t>(static_cast<long long>(segments_[i].end) + delta);
+    }
+    emit edited();
+    return true;
+}
+
+void NormalView::focusOutEvent(QFocusEvent* event) {
+    commitTyping();
+    PageBrowser::focusOutEvent(event);
 }
 
 // No text selection here: the view places an insertion point, it does not select.
@@ -247,13 +418,26 @@ void NormalView::mouseReleaseEvent(QMouseEvent* event) {
 
 void NormalView::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
-    if (event->button() != Qt::LeftButton)
+    if (event->button() != Qt::LeftButton || building_)
         return;
     if (int number = blockNumberAt(event->position().toPoint()))
         emit blockDoubleClicked(number);
 }
 
 void NormalView::keyPressEvent(QKeyEvent* event) {
+    if (building_) {
+        event->accept();
+        return;
+    }
+    if (typingPiece_ >= 0 && typeKey(event)) {
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down ||
+        event->key() == Qt::Key_Home || event->key() == Qt::Key_End) {
+        commitTyping();
+        endTyping();
+    }
     switch (event->key()) {
         case Qt::Key_Up:
             placeInsertionPoint(boundary_ - 1);
@@ -281,15 +465,22 @@ void NormalView::paintEvent(QPaintEvent* event) {
     // Only when the line's piece is in view: finding the place of one further down would lay
     // out the document that far.
     const int boundary = std::min(boundary_, static_cast<int>(places_.size()) - 1);
+    bool lineShown = true;
     if (boundary >= 0) {
         QAbstractTextDocumentLayout* layout = document()->documentLayout();
         const int lastShown =
             layout->hitTest(documentPoint(viewport()->rect().bottomRight()), Qt::FuzzyHit);
-        if (places_[static_cast<size_t>(boundary)].first > lastShown + 1)
-            return;
+        lineShown = places_[static_cast<size_t>(boundary)].first <= lastShown + 1;
     }
     QPainter painter(viewport());
-    painter.fillRect(insertionLine(), QColor(220, 0, 0));
+    if (lineShown)
+        painter.fillRect(insertionLine(), QColor(220, 0, 0));
+    if (typingPosition_ >= 0) {
+        QTextCursor caret(document());
+        caret.setPosition(typingPosition_);
+        const QRect place = cursorRect(caret);
+        painter.fillRect(QRect(place.left(), place.top(), 1, place.height()), palette().text());
+    }
 }
 
 QVariant NormalView::loadResource(int type, const QUrl& name) {

@@ -8,14 +8,17 @@
 
 #include <QString>
 
+#include <chrono>
 #include <cstddef>
 #include <filesystem>
+#include <memory>
 #include <vector>
 
 #include "host/markup/page_segments.h"
 #include "host/qt/page/normal_page_builder.h"
 #include "host/qt/page/page_browser.h"
 
+class QTextBlock;
 class QTextTable;
 
 namespace norvel::host {
@@ -29,13 +32,33 @@ class NormalView : public PageBrowser {
 
   public:
     explicit NormalView(QWidget* parent = nullptr);
+    ~NormalView() override;
 
     // Renders the page of `document` afresh (images and linked sheets relative to
     // `pageFolder`); the insertion point follows the document's caret. The document must
     // outlive the view or the next showPage. `styleSheet` is the page's style
-    // (pageStyleSheet).
+    // (pageStyleSheet). A page that takes longer than one slice (setBuildSlice) is built in
+    // slices with the event loop running between them, so that the window stays responsive;
+    // the page shown before stays until it is done (pageDrawn()), and clicks and keys wait.
     void showPage(HostDocument& document, const std::filesystem::path& pageFolder,
                   const QString& styleSheet);
+    // Typing into a paragraph: a click on the text of a paragraph (a piece that is one
+    // paragraph of text, not a block or a table) puts a text caret there besides the
+    // insertion point; typed text, Backspace and Delete edit the paragraph shown, Left and
+    // Right move the caret in it. The edit reaches the page as one splice of the paragraph
+    // (see paragraph_splice.h) when it ends: Enter, Escape, a click, leaving the view, or
+    // commitTyping(). True when the page changed (edited() was emitted).
+    bool commitTyping();
+    // The text caret's place in the view's document; -1 when there is none.
+    int typingPosition() const { return typingPosition_; }
+
+    // Whether a page is still being built.
+    bool isBuilding() const { return building_ != nullptr; }
+    // Drops a page being built (the view is left for another); the page shown stays.
+    void stopBuilding();
+    // How long one slice of building may take before the event loop runs (40 ms unless set;
+    // 0 builds one piece per slice).
+    void setBuildSlice(std::chrono::milliseconds slice) { slice_ = slice; }
     // Moves the insertion point to the document's caret, the page being the one shown.
     void followCaret();
 
@@ -53,6 +76,10 @@ class NormalView : public PageBrowser {
   signals:
     void blockDoubleClicked(int number);
     void insertionPointMoved();
+    // The page asked for by showPage is built and shown.
+    void pageDrawn();
+    // Typing changed the page; the view already shows it.
+    void edited();
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -61,9 +88,19 @@ class NormalView : public PageBrowser {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     QVariant loadResource(int type, const QUrl& name) override;
 
   private:
+    struct Building;
+
+    void continueBuilding();
+    // The paragraph of piece `index` when typing may go there; an invalid block otherwise.
+    QTextBlock typeableParagraph(size_t index) const;
+    void placeTypingCaret(const QPointF& point, size_t index);
+    void endTyping();
+    bool typeKey(QKeyEvent* event);
+    void shiftPlaces(size_t piece, int delta);
     void keepScrolledTo(int scroll);
     QRectF standInRect(const QTextTable& table) const;
     QPointF documentPoint(const QPointF& viewportPoint) const;
@@ -78,6 +115,12 @@ class NormalView : public PageBrowser {
     std::vector<PageSegment> segments_;
     std::vector<PiecePlace> places_;
     int boundary_ = 0;
+    int typingPiece_ = -1;
+    int typingPosition_ = -1;
+    QString typingBefore_;  // the paragraph's text as the page last had it
+    std::unique_ptr<Building> building_;
+    int generation_ = 0;  // counts builds: a slice of an abandoned one does nothing
+    std::chrono::milliseconds slice_{40};
 };
 
 }  // namespace norvel::host::qt

@@ -1,4 +1,4 @@
-// What the Normal and Preview views share: a read-only page drawn by Qt's rich text, its
+// The base of the Normal view: a read-only page drawn by Qt's rich text, its
 // pictures found beside the page, links never followed (the view always shows its page), and
 // each local file the drawing reads reported, so that the page view knows what a drawing
 // depends on.

@@ -22,22 +22,23 @@ PageView::PageView(std::shared_ptr<HostPageWindow> window, QWidget* parent)
       mode_(window_->ViewMode()),
       stack_(new QStackedWidget(this)),
       normal_(new NormalView(stack_)),
-      source_(new SourceView(stack_)),
-      preview_(new PreviewView(stack_)) {
+      source_(new SourceView(stack_)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(stack_);
     stack_->addWidget(normal_);
     stack_->addWidget(source_);
-    stack_->addWidget(preview_);
     connect(normal_, &NormalView::blockDoubleClicked, this, &PageView::blockDoubleClicked);
+    connect(normal_, &NormalView::edited, this, [this] {
+        drawn_.pageEditedInView(window_->document().page().html());
+        emit changed();
+    });
     connect(source_, &SourceView::edited, this, [this] {
         sourceShowsDocument();
         emit changed();
     });
-    auto noteFile = [this](const QString& file) { drawn_.noteFile(file.toStdString()); };
-    connect(normal_, &PageBrowser::fileRead, this, noteFile);
-    connect(preview_, &PageBrowser::fileRead, this, noteFile);
+    connect(normal_, &PageBrowser::fileRead, this,
+            [this](const QString& file) { drawn_.noteFile(file.toStdString()); });
     refresh();
 }
 
@@ -46,7 +47,40 @@ PageView::PageView(std::shared_ptr<HostPageWindow> window, QWidget* parent)
 PageView::~PageView() {
     normal_->disconnect(this);
     source_->disconnect(this);
-    preview_->disconnect(this);
+    if (preview_ != nullptr)
+        preview_->disconnect(this);
+}
+
+// The browser engine starts only for a page that is previewed.
+PreviewView* PageView::ensurePreview() {
+    if (preview_ == nullptr) {
+        preview_ = new PreviewView(stack_);
+        stack_->addWidget(preview_);
+        connect(preview_, &PreviewView::fileRead, this,
+                [this](const QString& file) { drawn_.noteFile(file.toStdString()); });
+    }
+    return preview_;
+}
+
+void PageView::previewInBrowser() {
+    flushEdits();
+    QString problem;
+    if (browser_.open(window_->document(), pageFile(), pageFolder(), problem).isEmpty())
+        throw common::Error(common::errnum::kInvalidCall, "norvel", problem.toStdString());
+}
+
+bool PageView::isDrawn() const {
+    if (mode_ == editor::kViewPreview)
+        return preview_ != nullptr && preview_->isLoaded();
+    if (mode_ == editor::kViewNormal)
+        return !normal_->isBuilding();
+    return true;
+}
+
+std::filesystem::path PageView::pageFile() const {
+    if (auto file = window_->File())
+        return file->LocalPath();
+    return {};
 }
 
 std::filesystem::path PageView::pageFolder() const {
@@ -76,6 +110,8 @@ void PageView::refresh() {
         return;
     }
     drawn_.record(mode_, document.page().html(), style);
+    if (mode_ != editor::kViewNormal)
+        normal_->stopBuilding();  // a Normal view no longer shown would be built for nothing
     switch (mode_) {
         case editor::kViewHtml:
         case editor::kViewDataFile:
@@ -83,7 +119,7 @@ void PageView::refresh() {
             stack_->setCurrentWidget(source_);
             break;
         case editor::kViewPreview:
-            preview_->showPage(document, pageFolder(), style);
+            ensurePreview()->showPage(document, pageFile(), pageFolder());
             stack_->setCurrentWidget(preview_);
             break;
         default:
@@ -94,6 +130,8 @@ void PageView::refresh() {
 }
 
 void PageView::flushEdits() {
+    if (stack_->currentWidget() == normal_)
+        normal_->commitTyping();  // reports through edited()
     if (stack_->currentWidget() == source_ && source_->flushEdits()) {
         sourceShowsDocument();
         emit changed();

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "host/qt/page/browser_opener.h"
 #include "host/qt/page/drawn_from.h"
 
 class QStackedWidget;
@@ -33,6 +34,8 @@ class PageView : public QWidget {
     ~PageView() override;
 
     int viewMode() const { return mode_; }
+    // Whether the view shown has drawn the page (the Preview loads it in the background).
+    bool isDrawn() const;
     // Flushes the HTML view's edits, sets the window's view mode and shows the page in it.
     // Error 5 for a mode that is no view mode.
     void setViewMode(int mode);
@@ -44,11 +47,18 @@ class PageView : public QWidget {
     // changed() when that changed the page.
     void flushEdits();
 
+    // Opens the page as it stands in the desktop's browser (see browser_opener.h). Error 5 with
+    // the reason when no browser could be started.
+    void previewInBrowser();
+
     NormalView* normalView() const { return normal_; }
     SourceView* sourceView() const { return source_; }
+    // Made when the page is first previewed: null before.
     PreviewView* previewView() const { return preview_; }
     // The folder the page's relative addresses start from.
     std::filesystem::path pageFolder() const;
+    // The page's file; empty for a page never saved.
+    std::filesystem::path pageFile() const;
 
   signals:
     // A webbot block was double-clicked in the Normal view: its number counts from 1 among
@@ -59,14 +69,16 @@ class PageView : public QWidget {
 
   private:
     void sourceShowsDocument();
+    PreviewView* ensurePreview();
 
     std::shared_ptr<HostPageWindow> window_;
     int mode_;
     DrawnFrom drawn_;
+    BrowserOpener browser_;
     QStackedWidget* stack_;
     NormalView* normal_;
     SourceView* source_;
-    PreviewView* preview_;
+    PreviewView* preview_ = nullptr;
 };
 
 }  // namespace norvel::host::qt

@@ -118,6 +118,10 @@ void StudioWindow::addStudioCommands() {
     add("View", "&Normal", false, [this] { setActiveViewMode(common::editor::kViewNormal); });
     add("View", "&HTML", false, [this] { setActiveViewMode(common::editor::kViewHtml); });
     add("View", "&Preview", false, [this] { setActiveViewMode(common::editor::kViewPreview); });
+    add("View", "Preview in &Browser", false, [this] {
+        if (PageView* view = activePageView())
+            view->previewInBrowser();
+    });
 }
 
 bool StudioWindow::openWeb(const std::filesystem::path& folder) {

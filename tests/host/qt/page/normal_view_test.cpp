@@ -9,6 +9,7 @@
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextTable>
+#include <QTimer>
 
 #include <set>
 
@@ -17,7 +18,8 @@
 #include "host/markup/webbot_block.h"
 #include "host/qt/page/normal_page_builder.h"
 #include "host/qt/page/normal_view.h"
-#include "host/qt/page/preview_view.h"
+#include "host/qt/page/page_style.h"
+#include "host/qt/page/page_text.h"
 #include "tests/host/qt/page/page_view_fixture.h"
 
 namespace norvel::host::qt {
@@ -55,6 +57,15 @@ void collectBlockTables(QTextFrame* frame, std::multiset<int>& numbers) {
                 numbers.insert(number);
         collectBlockTables(child, numbers);
     }
+}
+
+// The page read whole by Qt's rich text with its own style: what the Normal view, which reads
+// it piece by piece, must look like.
+QTextDocument* wholePageDocument(HostDocument& document, QObject* owner) {
+    auto* whole = new QTextDocument(owner);
+    whole->setDefaultStyleSheet(pageStyleSheet(document));
+    whole->setHtml(PageText(document.page().html()).text());
+    return whole;
 }
 
 QPoint upperQuarter(const QRect& rect) {
@@ -228,9 +239,9 @@ TEST_F(QtPageNormalView, RendersWithThePagesOwnStyleAndImages) {
     EXPECT_FALSE(image.isNull());  // found beside the page, not at the web's root
 }
 
-// Paragraph by paragraph the Normal view lays a page out as the Preview, which reads it
-// whole: alignment, margins, and the body's font. Where margins meet, the larger one is the
-// space between, as in a browser.
+// Paragraph by paragraph the Normal view lays a page out as Qt's rich text does when it reads
+// the page whole: alignment, margins, and the body's font. Where margins meet, the larger one is
+// the space between, as in a browser.
 TEST_F(QtPageNormalView, LaysParagraphsOutAsThePreviewDoes) {
     auto window =
         openPage("index.htm",
@@ -241,8 +252,7 @@ TEST_F(QtPageNormalView, LaysParagraphsOutAsThePreviewDoes) {
                           "<style>\r\nbody { font-family: serif; margin: 2em }\r\n</style>\r\n"));
     auto view = showWindow(window);
     QTextDocument* shown = view->normalView()->document();
-    view->setViewMode(common::editor::kViewPreview);
-    QTextDocument* whole = view->previewView()->document();
+    QTextDocument* whole = wholePageDocument(window->document(), view.get());
     whole->setTextWidth(shown->textWidth());
 
     auto lineTop = [](const QTextBlock& block) {
@@ -276,8 +286,8 @@ TEST_F(QtPageNormalView, LaysParagraphsOutAsThePreviewDoes) {
 }
 
 // Old pages colour themselves in the BODY tag, newer ones in their style (which wins); the
-// Normal view reads the body piece by piece, and must still paint the page's colours, as the
-// Preview does.
+// Normal view reads the body piece by piece, and must still paint the page's colours, as Qt
+// does for the page read whole.
 TEST_F(QtPageNormalView, TakesThePagesColoursFromItsBodyTagAndStyle) {
     struct Case {
         std::string bodyTag, head;
@@ -301,11 +311,11 @@ TEST_F(QtPageNormalView, TakesThePagesColoursFromItsBodyTagAndStyle) {
         QTextDocument* shown = view->normalView()->document();
         const QBrush brush = shown->rootFrame()->frameFormat().background();
         const QColor text = shown->find("Text").charFormat().foreground().color();
-        view->setViewMode(common::editor::kViewPreview);
-        EXPECT_EQ(text,
-                  view->previewView()->document()->find("Text").charFormat().foreground().color());
-        view->setViewMode(common::editor::kViewNormal);
-        shown = view->normalView()->document();  // drawn afresh
+        EXPECT_EQ(text, wholePageDocument(window->document(), view.get())
+                            ->find("Text")
+                            .charFormat()
+                            .foreground()
+                            .color());
         if (c.text.isValid())
             EXPECT_EQ(text, c.text);
         if (!c.background.isValid()) {
@@ -361,6 +371,126 @@ TEST_F(QtPageNormalView, AnEmptyBodyHasOneInsertionPoint) {
     EXPECT_EQ(window->document().DocumentHTML().substr(first.begin, first.end - first.begin),
               "<p>First</p>");
     EXPECT_EQ(normal->insertionBoundary(), 1);
+}
+
+}  // namespace
+}  // namespace norvel::host::qt
+
+namespace norvel::host::qt {
+namespace {
+
+std::string manyPieces(int count) {
+    std::string body;
+    for (int i = 0; i < count; ++i)
+        body += "<p>Paragraph " + std::to_string(i) + "</p>\r\n<table border=\"1\"><tr><td>Cell " +
+                std::to_string(i) + "</td></tr></table>\r\n";
+    return body;
+}
+
+// A big page is built in slices: between them the event loop runs (timers fire, the window
+// paints), clicks meant for the old pieces are not taken as places in the new page, and a
+// change while building starts the build afresh.
+TEST_F(QtPageNormalView, BuildsABigPageInSlicesWhileTheWindowAnswers) {
+    auto window = openPage("big.htm", htmlPage(manyPieces(60)), common::editor::kViewHtml);
+    auto view = showWindow(window);
+    NormalView* normal = view->normalView();
+    normal->setBuildSlice(std::chrono::milliseconds(0));  // one piece per slice
+    window->document().page().caretAtBodyStart();
+    const size_t caret = window->document().page().selection().begin;
+
+    view->setViewMode(common::editor::kViewNormal);
+    ASSERT_TRUE(normal->isBuilding());
+    EXPECT_FALSE(view->isDrawn());
+    bool timerRanWhileBuilding = false;
+    QTimer::singleShot(0, normal, [&] { timerRanWhileBuilding = normal->isBuilding(); });
+    QTest::mouseClick(normal->viewport(), Qt::LeftButton, {}, QPoint(30, 200));
+    EXPECT_EQ(window->document().page().selection().begin, caret) << "a click while building";
+
+    // Changed while building: the build starts again from the new page.
+    window->GetDocument()->setBodyInnerHTML(manyPieces(50));
+    view->refresh();
+    QSignalSpy drawn(normal, &NormalView::pageDrawn);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !normal->isBuilding(); }, 60000));
+    EXPECT_TRUE(timerRanWhileBuilding);
+    EXPECT_EQ(drawn.count(), 1);
+    EXPECT_TRUE(view->isDrawn());
+    EXPECT_EQ(normal->segments(), pageSegments(window->document().DocumentHTML()));
+    const QString shown = normal->document()->toPlainText();
+    EXPECT_TRUE(shown.contains("Cell 49"));
+    EXPECT_FALSE(shown.contains("Cell 50"));
+    // Once built, clicks place the insertion point again.
+    QTest::mouseClick(normal->viewport(), Qt::LeftButton, {}, upperQuarter(normal->segmentRect(2)));
+    EXPECT_EQ(window->document().page().selection().begin, normal->segments()[2].begin);
+}
+
+}  // namespace
+}  // namespace norvel::host::qt
+
+namespace norvel::host::qt {
+namespace {
+
+// A click on a paragraph's text puts the typing caret before the character clicked.
+void clickBefore(NormalView& view, const QString& text) {
+    QTextCursor found = view.document()->find(text);
+    ASSERT_FALSE(found.isNull()) << text.toStdString();
+    QTextCursor caret(view.document());
+    caret.setPosition(found.selectionStart());
+    const QRect place = view.cursorRect(caret);
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
+                      QPoint(place.left() + 1, place.center().y()));
+}
+
+// Typing into a paragraph in the Normal view: the page gets one splice of that paragraph, and
+// every other byte stays.
+TEST_F(QtPageNormalView, TypedTextReachesThePageAsASpliceOfItsParagraph) {
+    const std::string before = htmlPage(
+        "<h1 align=\"center\">Title</h1>\r\n<p class=\"x\">Hello <b>big</b>\r\n world</p>\r\n" +
+        kDate + "\r\n<p>Last &amp; least</p>");
+    auto window = openPage("index.htm", before);
+    auto view = showWindow(window);
+    NormalView* normal = view->normalView();
+    QSignalSpy changed(view.get(), &PageView::changed);
+
+    clickBefore(*normal, "world");
+    ASSERT_GE(normal->typingPosition(), 0);
+    QTest::keyClicks(normal, "new <one> & ");
+    QTest::keyClick(normal, Qt::Key_Left);
+    QTest::keyClick(normal, Qt::Key_Left);
+    QTest::keyClick(normal, Qt::Key_Backspace);  // the blank before "&"
+    EXPECT_EQ(window->document().page().html(), before) << "nothing written while typing";
+    EXPECT_TRUE(normal->document()->toPlainText().contains("Hello big new <one>& world"));
+    view->flushEdits();
+    EXPECT_EQ(changed.count(), 1);
+    std::string expected = before;
+    expected.replace(expected.find("world</p>"), 5, "new &lt;one&gt;&amp; world");
+    EXPECT_EQ(window->document().page().html(), expected);
+
+    // Across the bold word: its tags stay; Enter ends the edit.
+    clickBefore(*normal, "big");
+    ASSERT_GE(normal->typingPosition(), 0);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(normal, Qt::Key_Delete);
+    QTest::keyClicks(normal, "small");
+    QTest::keyClick(normal, Qt::Key_Return);
+    expected.replace(expected.find("<b>big</b>"), 10, "<b>small</b>");
+    EXPECT_EQ(window->document().page().html(), expected);
+    EXPECT_EQ(changed.count(), 2);
+
+    // The view kept its pieces in step: the next paragraph is edited at the right bytes too,
+    // and the insertion point still lands at piece edges.
+    clickBefore(*normal, "least");
+    QTest::keyClicks(normal, "not ");
+    view->flushEdits();
+    expected.replace(expected.find("least</p>"), 5, "not least");
+    EXPECT_EQ(window->document().page().html(), expected);
+    EXPECT_EQ(normal->segments(), pageSegments(expected));
+
+    // A block's stand-in takes no typing.
+    clickBefore(*normal, "---- DATE ----");
+    EXPECT_EQ(normal->typingPosition(), -1);
+    QTest::keyClicks(normal, "x");
+    view->flushEdits();
+    EXPECT_EQ(window->document().page().html(), expected);
 }
 
 }  // namespace
