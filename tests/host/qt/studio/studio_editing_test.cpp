@@ -370,6 +370,29 @@ class StudioEditingTest : public QObject {
         QVERIFY(window->modified());  // saving would write the page shown
     }
 
+    // The file watcher notices another program's save (an atomic rename, as editors do) by
+    // itself, and keeps watching the new file.
+    void theFileWatcherNoticesAChangeOnDisk() {
+        fixture_->window().openPage("index.htm");
+        auto window = fixture_->studio().app().activeWindow();
+        std::filesystem::path file = fixture_->web() / "index.htm";
+        for (const char* text : {"<p>first change</p>", "<p>second change</p>"}) {
+            std::string changed = common::readFileBytes(file);
+            changed.insert(changed.find("</body>"), text);
+            ModalDriver driver;
+            driver.whenModalShown(
+                [](QWidget* modal) { tests::clickWidget(tests::findButtonByText(modal, "Yes")); });
+            common::writeFileAtomically(file, changed);
+            QTRY_VERIFY_WITH_TIMEOUT(driver.allRan(), 10000);
+            QCOMPARE(window->document().DocumentHTML(), changed);
+        }
+        // The studio's own save is no change by another program: nothing is asked.
+        fixture_->window().runCommand([&] { window->document().pasteHTML("<p>mine</p>"); });
+        trigger(*fixture_, {"File", "&Save"});
+        QTest::qWait(300);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
     void aDroppedFolderOpensAsTheWeb() {
         std::filesystem::path other = fixture_->web().parent_path() / "other web";
         std::filesystem::create_directories(other);
