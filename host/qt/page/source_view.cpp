@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -126,6 +127,11 @@ int SourceView::lineNumberAreaWidth() const {
 
 void SourceView::resizeEvent(QResizeEvent* event) {
     QPlainTextEdit::resizeEvent(event);
+    // A page shown while the view was small scrolled sideways to its caret; once there is
+    // room, the lines start at the left edge again.
+    const int scroll = horizontalScrollBar()->value();
+    if (scroll > 0 && cursorRect().right() + scroll < viewport()->width())
+        horizontalScrollBar()->setValue(0);
     QRect area = contentsRect();
     lineNumbers_->setGeometry(QRect(area.left(), area.top(), lineNumberAreaWidth(), area.height()));
 }
@@ -181,6 +187,8 @@ void SourceView::showPage(HostDocument& document) {
                            QTextCursor::KeepAnchor);
     setTextCursor(cursor);
     updating_ = false;
+    // Lines start at the left edge unless the caret needs the view scrolled sideways.
+    horizontalScrollBar()->setValue(0);
     ensureCursorVisible();
 }
 

@@ -294,6 +294,12 @@ class StudioEditingTest : public QObject {
         auto* source = fixture_->window().activePageView()->sourceView();
         QVERIFY(source->lineNumberArea().isVisible());
         QVERIFY(source->lineNumberArea().width() > 0);
+        // The numbers stand beside the text, never over it.
+        QVERIFY2(
+            source->viewport()->geometry().left() > source->lineNumberArea().geometry().right(),
+            qPrintable(QString("viewport %1, numbers end at %2")
+                           .arg(source->viewport()->geometry().left())
+                           .arg(source->lineNumberArea().geometry().right())));
         QList<int> numbers = source->visibleLineNumbers();
         QVERIFY(numbers.size() > 3);
         QCOMPARE(numbers.first(), 1);
