@@ -86,8 +86,12 @@ bool EditorApp::saveWindowAs(const std::shared_ptr<HostPageWindow>& window,
         throw Error(
             errnum::kInvalidCall, "norvel",
             "'" + pagePath + "' is no page's name: a page is saved as " + pageExtensionList());
-    std::filesystem::path target = (web_->RootFolder()->LocalPath() / relative).lexically_normal();
-    auto other = findWindow(relative.lexically_normal().generic_string());
+    std::filesystem::path inside = relative.lexically_normal();
+    if (relative.is_absolute() || inside.empty() || *inside.begin() == "..")
+        throw Error(errnum::kInvalidCall, "norvel",
+                    "'" + pagePath + "' is not in the web: a page is saved inside it");
+    std::filesystem::path target = (web_->RootFolder()->LocalPath() / inside).lexically_normal();
+    auto other = findWindow(inside.generic_string());
     if (other && other != window) {
         // Two windows on one file would each overwrite what the other saved.
         activate(other);

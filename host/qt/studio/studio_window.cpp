@@ -267,26 +267,21 @@ void StudioWindow::updateWindowMenu() {
         return;
     auto& controls = *menu->popupControls();
     controls.removeTagged("studio.window.");
-    auto active = app_.activeWindow();
-    int number = 0;
     for (int i = 0; i < tabs_->count(); ++i) {
-        HostPageWindow* window = windowOfTab(*tabs_, i);
+        int number = i + 1;
         QString name = tabs_->tabText(i);
-        ++number;
         auto button = controls.Add(common::editor::kControlButton, std::nullopt, std::nullopt,
                                    std::nullopt, false);
         // "&1 index.htm": the number is the access key; a "&" in the name is no access key.
-        button->SetCaption((number < 10 ? "&" + std::to_string(number) : std::to_string(number)) +
-                           " " + name.replace("&", "&&").toStdString());
+        button->SetCaption((number < 10 ? "&" : "") + std::to_string(number) + " " +
+                           name.replace("&", "&&").toStdString());
         button->SetTag("studio.window." + std::to_string(number));
         QPointer<QWidget> tab = tabs_->widget(i);
         button->SetClickHandler([this, tab](common::editor::CommandBarControl&, bool&) {
             if (tab)
                 tabs_->setCurrentWidget(tab);
         });
-        (void)window;
     }
-    (void)active;
 }
 
 void StudioWindow::updateRecentWebsMenu() {
