@@ -4,12 +4,16 @@
 // after the insertion point), so that a block is removed or moved as one piece of markup.
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QUrl>
 
 #include "common/editor/page_window.h"
+#include "common/editor/web.h"
+#include "common/ui.h"
 #include "host/editor/editor_app.h"
 #include "host/editor/host_document.h"
 #include "host/editor/host_page_window.h"
@@ -20,6 +24,7 @@
 #include "host/qt/studio/clipboard_html.h"
 #include "host/qt/studio/find_dialog.h"
 #include "host/qt/studio/studio_window.h"
+#include "host/web/disk_web.h"
 
 namespace norvel::host::qt {
 
@@ -157,6 +162,48 @@ void StudioWindow::selectAll() {
         page.caretAtBodyEnd();
         page.selectRange(begin, page.selection().end);
     }
+}
+
+void StudioWindow::insertMarkup(const std::string& html) {
+    auto window = app_.activeWindow();
+    PageView* view = activePageView();
+    if (!window || !view || view->viewMode() == editor::kViewPreview)
+        return;
+    // In the HTML view the text caret is the insertion point (typed edits were flushed).
+    window->document().pasteHTML(html);
+}
+
+void StudioWindow::insertPicture() {
+    auto window = app_.activeWindow();
+    if (!window || !app_.web())
+        return;
+    namespace fs = std::filesystem;
+    fs::path root = fs::weakly_canonical(app_.web()->RootFolder()->LocalPath());
+    fs::path pageFolder =
+        window->File() ? fs::weakly_canonical(fs::path(window->File()->LocalPath()).parent_path())
+                       : root;
+    QFileDialog dialog(this, "Picture");
+    dialog.setObjectName("pictureDialog");
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(
+        {"Pictures (*.gif *.png *.jpg *.jpeg *.webp *.svg *.bmp *.ico)", "All files (*)"});
+    dialog.setDirectory(QString::fromStdString(pageFolder.string()));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    fs::path chosen = fs::weakly_canonical(dialog.selectedFiles().first().toStdString());
+    fs::path inWeb = chosen.lexically_relative(root);
+    if (inWeb.empty() || *inWeb.begin() == "..") {
+        ui_.msgBox("The picture must be a file of the web (" + root.string() + ").",
+                   common::MsgBoxButtons::OkOnly, common::MsgBoxIcon::Warning, "Picture");
+        return;
+    }
+    // The address as a browser reads it from the page: '/' separators, and characters that
+    // are not allowed in a URL written as %XX.
+    QString address =
+        QString::fromStdString(chosen.lexically_relative(pageFolder).generic_string());
+    QByteArray encoded = QUrl::toPercentEncoding(address, "/");
+    insertMarkup("<img src=\"" + escapeAttribute(encoded.toStdString()) + "\" alt=\"\">");
 }
 
 FindDialog& StudioWindow::findDialog() {

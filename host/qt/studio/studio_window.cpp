@@ -166,6 +166,8 @@ void StudioWindow::addStudioCommands() {
     add("Edit", "Select &All", true, [this] { selectAll(); });
     add("Edit", "&Find...", true, [this] { showFind(false); });
     add("Edit", "Find and R&eplace...", false, [this] { showFind(true); });
+    add("Insert", "&Horizontal Line", false, [this] { insertMarkup("<hr>"); });
+    add("Insert", "&Picture...", false, [this] { insertPicture(); });
     addHelpMenu();
 
     auto keys = [](std::initializer_list<QKeySequence> list) { return QList<QKeySequence>(list); };
@@ -259,6 +261,9 @@ void StudioWindow::updateEditMenu() {
     set("studio.&Save", page);
     set("studio.Save &As...", page && app_.web() != nullptr);
     set("studio.&Close", page);
+    bool editing = page && (normal || source);
+    set("studio.&Horizontal Line", editing);
+    set("studio.&Picture...", editing && app_.web() != nullptr);
 }
 
 void StudioWindow::updateWindowMenu() {

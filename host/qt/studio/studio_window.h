@@ -83,6 +83,10 @@ class StudioWindow : public QMainWindow {
     void paste();
     void deleteSelection();
     void selectAll();
+    // The Insert menu: markup at the insertion point of the Normal or HTML view, and a
+    // picture of the web chosen in the file dialog (its address relative to the page).
+    void insertMarkup(const std::string& html);
+    void insertPicture();
     // Shows the Find window, or the Find and Replace window (in the HTML view).
     void showFind(bool replacing);
     FindDialog& findDialog();

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDropEvent>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -251,8 +252,9 @@ class StudioEditingTest : public QObject {
 
     void menusAreNeverShownEmpty() {
         auto& window = fixture_->window();
-        QVERIFY(!window.menuAction({"Insert"})->isEnabled());
         QVERIFY(!window.menuAction({"Frames"})->isEnabled());
+        QVERIFY(!window.menuAction({"Table"})->isEnabled());
+        QVERIFY(window.menuAction({"Insert"})->isEnabled());
         QVERIFY(window.menuAction({"Edit"})->isEnabled());
         QVERIFY(window.menuAction({"Help", "&About Norvel Studio"}));
         QVERIFY(window.menuAction({"Help", "&2 pollc.chm"}));
@@ -268,6 +270,36 @@ class StudioEditingTest : public QObject {
         // Help files open in a help window.
         trigger(*fixture_, {"Help", "&2 pollc.chm"});
         QCOMPARE(fixture_->studio().helpViewers().size(), size_t{1});
+    }
+
+    void insertsALineAndAPictureOfTheWeb() {
+        fixture_->window().openPage("news/spring.htm");
+        auto window = fixture_->studio().app().activeWindow();
+        window->document().caretAtBodyEnd();
+        const std::string original = window->document().DocumentHTML();
+        trigger(*fixture_, {"Insert", "&Horizontal Line"});
+        QVERIFY(window->document().DocumentHTML().find("<hr>") != std::string::npos);
+        {
+            ModalDriver driver;
+            driver.whenModalShown([&](QWidget* modal) {
+                auto* dialog = qobject_cast<QFileDialog*>(modal);
+                QVERIFY(dialog);
+                auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+                QVERIFY(name);
+                name->setText(
+                    QString::fromStdString((fixture_->web() / "images" / "logo.gif").string()));
+                QMetaObject::invokeMethod(dialog, "accept");
+            });
+            trigger(*fixture_, {"Insert", "&Picture..."});
+            QVERIFY(driver.allRan());
+        }
+        // The address is relative to the page's folder.
+        std::string html = window->document().DocumentHTML();
+        QVERIFY2(html.find("<hr><img src=\"../images/logo.gif\" alt=\"\">") != std::string::npos,
+                 html.c_str());
+        trigger(*fixture_, {"Edit", "&Undo"});
+        trigger(*fixture_, {"Edit", "&Undo"});
+        QCOMPARE(window->document().DocumentHTML(), original);
     }
 
     void theStatusBarFollowsTheInsertionPoint() {
