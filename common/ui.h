@@ -14,7 +14,9 @@ namespace forms {
 class Form;
 }
 
-enum class MsgBoxButtons { OkOnly, OkCancel, YesNoCancel, YesNo, RetryCancel };
+// YesNoDefaultNo: Yes and No with No as the default button, for questions whose Yes loses
+// something (replacing a file).
+enum class MsgBoxButtons { OkOnly, OkCancel, YesNoCancel, YesNo, RetryCancel, YesNoDefaultNo };
 enum class MsgBoxIcon { None, Critical, Question, Warning, Information };
 enum class MsgBoxResult { Ok, Cancel, Yes, No, Retry };
 enum class MousePointer { Default, Hourglass };

@@ -164,6 +164,10 @@ int main(int argc, char* argv[]) {
         scripts->popup(window.mapToGlobal(QPoint(300, 30)));
         save(scripts, "menu-javascript");
         scripts->hide();
+        QMenu* edit = window.menuAction({"Edit"})->menu();
+        edit->popup(window.mapToGlobal(QPoint(60, 30)));
+        save(edit, "menu-edit");
+        edit->hide();
 
         struct Shot {
             QStringList menu;

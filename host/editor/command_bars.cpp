@@ -89,6 +89,11 @@ void HostCommandBarControls::removeTemporary() {
             inner->removeTemporary();
 }
 
+void HostCommandBarControls::removeTagged(const std::string& prefix) {
+    std::erase_if(controls_,
+                  [&](const auto& control) { return control->Tag().starts_with(prefix); });
+}
+
 std::shared_ptr<common::editor::CommandBarControl> HostCommandBar::FindControl(
     const std::string& tag) {
     return controls_.findByTag(tag);

@@ -62,6 +62,9 @@ class HostCommandBarControls : public common::editor::CommandBarControls {
     std::shared_ptr<HostCommandBarControl> findByTag(const std::string& tag) const;
     // Drops temporary controls (and everything inside them): the editor closes.
     void removeTemporary();
+    // Drops the controls of this level whose tag starts with `prefix` (lists the editor
+    // itself keeps up to date, such as the open pages).
+    void removeTagged(const std::string& prefix);
 
   private:
     std::vector<std::shared_ptr<HostCommandBarControl>> controls_;

@@ -1,5 +1,7 @@
 #include "host/editor/editor_app.h"
 
+#include "host/editor/file_kind.h"
+
 #include "common/dispatch.h"
 #include "common/error.h"
 #include "common/ui.h"
@@ -59,7 +61,58 @@ std::shared_ptr<HostPageWindow> EditorApp::openPageByPath(const std::string& pag
     if (!web_)
         throw Error(errnum::kPathNotFound, "norvel",
                     "No web is open to open '" + pagePath + "' from");
-    return openFile(resolveWebFile(*web_, pagePath), viewMode);
+    auto file = resolveWebFile(*web_, pagePath);
+    switch (fileKindOfFile(file->LocalPath())) {
+        case FileKind::Page:
+            break;
+        case FileKind::Picture:
+            throw Error(errnum::kInvalidCall, "norvel",
+                        "'" + pagePath + "' is a picture, not a page: it cannot be edited here");
+        case FileKind::Other:
+            throw Error(errnum::kInvalidCall, "norvel",
+                        "'" + pagePath + "' is not a page: only pages (" + pageExtensionList() +
+                            ", or text that is markup) open in the editor");
+    }
+    return openFile(file, viewMode);
+}
+
+bool EditorApp::saveWindowAs(const std::shared_ptr<HostPageWindow>& window,
+                             const std::string& pagePath) {
+    if (!web_)
+        throw Error(errnum::kPathNotFound, "norvel",
+                    "No web is open to save '" + pagePath + "' in");
+    std::filesystem::path relative(pagePath);
+    if (!hasPageExtension(relative.filename().string()))
+        throw Error(
+            errnum::kInvalidCall, "norvel",
+            "'" + pagePath + "' is no page's name: a page is saved as " + pageExtensionList());
+    std::filesystem::path inside = relative.lexically_normal();
+    if (relative.is_absolute() || inside.empty() || *inside.begin() == "..")
+        throw Error(errnum::kInvalidCall, "norvel",
+                    "'" + pagePath + "' is not in the web: a page is saved inside it");
+    std::filesystem::path target = (web_->RootFolder()->LocalPath() / inside).lexically_normal();
+    auto other = findWindow(inside.generic_string());
+    if (other && other != window) {
+        // Two windows on one file would each overwrite what the other saved.
+        activate(other);
+        throw Error(errnum::kFileAlreadyExists, "norvel",
+                    "'" + pagePath + "' is open in another window: close it first");
+    }
+    bool ownFile = window->File() && window->File()->LocalPath() == target;
+    std::error_code error;
+    if (!ownFile && std::filesystem::exists(std::filesystem::symlink_status(target, error))) {
+        if (std::filesystem::is_directory(target, error))
+            throw Error(errnum::kPathFileAccess, "norvel",
+                        "'" + pagePath + "' is a folder: a page cannot replace it");
+        common::MsgBoxResult answer = ui_.msgBox("'" + pagePath + "' already exists. Replace it?",
+                                                 common::MsgBoxButtons::YesNoDefaultNo,
+                                                 common::MsgBoxIcon::Warning, "Save As");
+        if (answer != common::MsgBoxResult::Yes)
+            return false;
+    }
+    window->SaveAs(pagePath);
+    activate(window);
+    return true;
 }
 
 std::shared_ptr<common::editor::PageWindow> EditorApp::openPage(

@@ -39,7 +39,14 @@ class EditorApp : public common::editor::Application, public PageWindowHost {
     void openWeb(const std::filesystem::path& folder);
     void closeWeb();
     // Opens a page of the web (path relative to its root) in Normal view; it becomes active.
+    // A file that is no page (a picture, a binary or plain text file) is refused with Error 5
+    // and a message that says what it is: opened as text and saved, it would be destroyed.
     std::shared_ptr<HostPageWindow> openPageByPath(const std::string& pagePath, int viewMode);
+    // Saves `window` under `pagePath` (relative to the web's root). A name open in another
+    // window is refused (Error 58) and that window comes to the front; a name that is no
+    // page's is refused (Error 5); an existing file is replaced only when the person says Yes
+    // to "replace?" (default No). False when the person kept the existing file.
+    bool saveWindowAs(const std::shared_ptr<HostPageWindow>& window, const std::string& pagePath);
     std::shared_ptr<HostPageWindow> newPage();
     std::shared_ptr<HostPageWindow> activeWindow() const;
     void activate(const std::shared_ptr<HostPageWindow>& window);

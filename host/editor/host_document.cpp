@@ -62,6 +62,14 @@ HostDocument::HostDocument(std::string bytes, std::filesystem::path file,
       webRoot_(std::move(webRoot)),
       createdDate_(std::move(createdDate)) {}
 
+void HostDocument::reloadFrom(std::string bytes) {
+    page_.endUndoStep();
+    page_.setHtml(bytes);
+    page_.endUndoStep();
+    encoding_ = PageEncoding::ofPage(bytes, kWebDefaultEncoding);
+    savedBytes_ = std::move(bytes);
+}
+
 void HostDocument::saveTo(const std::filesystem::path& file) {
     common::writeFileAtomically(file, page_.html());
     savedBytes_ = page_.html();

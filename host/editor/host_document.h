@@ -44,9 +44,17 @@ class HostDocument : public common::editor::Document,
 
     // --- the editor's own use
     HtmlDocument& page() { return page_; }
+    // The splice of the page's bytes [begin, end) every edit of a view goes through (typing
+    // into a paragraph writes that paragraph's span back here); it can be undone.
     void replaceRange(size_t begin, size_t end, const std::string& text) {
         page_.replaceRange(begin, end, text);
     }
+    // Undo and redo of every change to the page, one step per command (see HtmlDocument).
+    bool undo() { return page_.undo(); }
+    bool redo() { return page_.redo(); }
+    bool canUndo() const { return page_.canUndo(); }
+    bool canRedo() const { return page_.canRedo(); }
+    void endUndoStep() { page_.endUndoStep(); }
     // Replaces [begin, end) of DocumentHTML() (offsets in that decoded text) with `text`.
     void replaceDecodedRange(size_t begin, size_t end, const std::string& text);
     void caretAtBodyStart() { page_.caretAtBodyStart(); }
@@ -66,6 +74,14 @@ class HostDocument : public common::editor::Document,
     bool modified() const { return page_.html() != savedBytes_; }
     // The page counts as saved as it stands (its bytes were handed to a batch of saves).
     void markSaved() { savedBytes_ = page_.html(); }
+    // The bytes last read from or written to the file.
+    const std::string& savedBytes() const { return savedBytes_; }
+    // The page as another program left it on disk replaces the one shown, as one step that
+    // can be undone; it counts as saved.
+    void reloadFrom(std::string bytes);
+    // The file now holds `bytes` (another program's change the person chose not to load):
+    // the page shown counts as changed against it, and is what a save writes.
+    void noteBytesOnDisk(std::string bytes) { savedBytes_ = std::move(bytes); }
 
     // The file a linked style sheet's address names in the web (query and fragment dropped,
     // %XX decoded, symbolic links resolved); empty when it leads outside the web (another

@@ -30,6 +30,10 @@ HeadlessEditor::HeadlessEditor(EditorApp& app, common::SettingsStore& settings,
 void HeadlessEditor::run(const ScriptAction& action) {
     try {
         runAction(action);
+        // One action is one step to undo, whatever it changed.
+        for (const auto& window : app_.windows())
+            if (!window->closed())
+                window->document().endUndoStep();
     } catch (const common::Error& e) {
         // What the editor refuses (a missing page, a menu entry that is not there) ends the
         // script: the session no longer does what its author meant.
@@ -96,8 +100,14 @@ void HeadlessEditor::runAction(const ScriptAction& action) {
                 fail(action, "the new page has never been saved: write `save PAGE` to name it");
             window.Save();
         } else {
-            window.SaveAs(args[0]);
+            // Replacing a page the window does not show asks first: the script answers with
+            // a queued `answer yes` or `answer no`.
+            app_.saveWindowAs(app_.activeWindow(), args[0]);
         }
+    } else if (name == "undo" || name == "redo") {
+        HostDocument& document = requirePage().document();
+        if (!(name == "undo" ? document.undo() : document.redo()))
+            fail(action, "there is nothing to " + name + " in the active page");
     } else if (name == "close") {
         requirePage().Close(!args.empty() && args[0] == "save");
     } else if (name == "activate") {

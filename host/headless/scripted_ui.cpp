@@ -48,6 +48,7 @@ bool answerFits(const std::string& answer, MsgBoxButtons buttons, MsgBoxResult& 
             case MsgBoxButtons::OkCancel:
                 return result == MsgBoxResult::Ok || result == MsgBoxResult::Cancel;
             case MsgBoxButtons::YesNo:
+            case MsgBoxButtons::YesNoDefaultNo:
                 return result == MsgBoxResult::Yes || result == MsgBoxResult::No;
             case MsgBoxButtons::YesNoCancel:
                 return result != MsgBoxResult::Ok;
@@ -65,6 +66,7 @@ const char* buttonsName(MsgBoxButtons buttons) {
         case MsgBoxButtons::OkCancel:
             return "OK, Cancel";
         case MsgBoxButtons::YesNo:
+        case MsgBoxButtons::YesNoDefaultNo:
             return "Yes, No";
         case MsgBoxButtons::YesNoCancel:
             return "Yes, No, Cancel";

@@ -13,8 +13,16 @@ namespace norvel::host {
 HtmlDocument::HtmlDocument(std::string bytes) : bytes_(std::move(bytes)) {}
 
 void HtmlDocument::setHtml(std::string bytes) {
-    bytes_ = std::move(bytes);
-    invalidate();
+    size_t prefix = 0;
+    size_t limit = std::min(bytes.size(), bytes_.size());
+    while (prefix < limit && bytes[prefix] == bytes_[prefix])
+        ++prefix;
+    size_t suffix = 0;
+    while (suffix < limit - prefix &&
+           bytes[bytes.size() - 1 - suffix] == bytes_[bytes_.size() - 1 - suffix])
+        ++suffix;
+    replaceRange(prefix, bytes_.size() - suffix,
+                 std::string_view(bytes).substr(prefix, bytes.size() - suffix - prefix));
     selection_.reset();
 }
 
@@ -134,6 +142,33 @@ void HtmlDocument::pasteHtml(std::string_view html) {
 void HtmlDocument::replaceRange(size_t begin, size_t end, std::string_view text) {
     begin = std::min(begin, bytes_.size());
     end = std::clamp(end, begin, bytes_.size());
+    history_.record({begin, bytes_.substr(begin, end - begin), std::string(text)});
+    splice(begin, end, text);
+}
+
+bool HtmlDocument::undo() {
+    EditHistory::Step step = history_.takeUndo();
+    if (step.empty())
+        return false;
+    for (auto splice = step.rbegin(); splice != step.rend(); ++splice)
+        this->splice(splice->begin, splice->begin + splice->inserted.size(), splice->removed);
+    size_t caret = step.front().begin + step.front().removed.size();
+    selectRange(caret, caret);
+    return true;
+}
+
+bool HtmlDocument::redo() {
+    EditHistory::Step step = history_.takeRedo();
+    if (step.empty())
+        return false;
+    for (const auto& splice : step)
+        this->splice(splice.begin, splice.begin + splice.removed.size(), splice.inserted);
+    size_t caret = step.back().begin + step.back().inserted.size();
+    selectRange(caret, caret);
+    return true;
+}
+
+void HtmlDocument::splice(size_t begin, size_t end, std::string_view text) {
     bytes_.replace(begin, end - begin, text);
     if (selection_) {
         auto move = [&](size_t p) {

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "host/markup/edit_history.h"
 #include "host/markup/page_skeleton.h"
 
 namespace norvel::host {
@@ -16,7 +17,8 @@ class HtmlDocument {
   public:
     explicit HtmlDocument(std::string bytes = {});
 
-    // The whole page (the editor's DocumentHTML), read and replaced.
+    // The whole page (the editor's DocumentHTML), read and replaced. Replacing writes only
+    // the span that differs, as a splice.
     const std::string& html() const { return bytes_; }
     void setHtml(std::string bytes);
 
@@ -57,6 +59,15 @@ class HtmlDocument {
     // the span moves with the text; one inside it ends at the end of the new text.
     void replaceRange(size_t begin, size_t end, std::string_view text);
 
+    // Undo and redo of the splices, one step per command: endUndoStep() closes the step the
+    // splices since the last call belong to (undo() closes it too). Undo and redo put the
+    // caret at the end of the span they rewrote; false when there was nothing to do.
+    void endUndoStep() { history_.seal(); }
+    bool canUndo() const { return history_.canUndo(); }
+    bool canRedo() const { return history_.canRedo(); }
+    bool undo();
+    bool redo();
+
     // The page's style sheets in document order: STYLE elements with the range of their
     // text, and LINK elements whose rel holds "stylesheet", with their href as written.
     struct StyleSource {
@@ -82,10 +93,13 @@ class HtmlDocument {
     // comment or raw text the page leaves open there, so that it stands as markup.
     std::string standingText(size_t begin, size_t end, std::string_view text);
     void invalidate() { skeleton_.reset(); }
+    // The splice itself, kept out of the history (undo and redo replay through it).
+    void splice(size_t begin, size_t end, std::string_view text);
 
     std::string bytes_;
     std::optional<PageSkeleton> skeleton_;
     std::optional<Range> selection_;  // none: the end of the body
+    EditHistory history_;
 };
 
 // Writes `value` for a double-quoted HTML attribute (&, ", < escaped).

@@ -109,6 +109,8 @@ constexpr ActionRule kActionRules[] = {
      "'edit-block' needs a block number from 1 up: edit-block N"},
     {"save", editor, optionalName, "'save' takes nothing, or the page to save a new page as"},
     {"close", editor, closeArguments, "'close' takes nothing, save or nosave"},
+    {"undo", editor, noArguments, "'undo' takes no arguments"},
+    {"redo", editor, noArguments, "'redo' takes no arguments"},
     {"activate", editor, oneName, "'activate' needs a page: activate PAGE"},
 
     {"set", dialog, controlAndText, "'set' needs a control and a text: set PATH TEXT"},

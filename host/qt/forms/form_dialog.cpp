@@ -1,10 +1,13 @@
 #include "host/qt/forms/form_dialog.h"
 
+#include "common/ascii_text.h"
+
 #include <QCloseEvent>
 #include <QFont>
 #include <utility>
 
 #include "common/forms/container.h"
+#include "common/forms/simple_controls.h"
 #include "host/qt/forms/control_widgets.h"
 #include "host/qt/forms/qt_text.h"
 #include "host/qt/forms/twips.h"
@@ -104,7 +107,22 @@ void FormDialog::closeEvent(QCloseEvent* event) {
     runUserOperation(nullptr, [this] { form_.Unload(); });
 }
 
-void FormDialog::reject() {}
+void FormDialog::reject() {
+    // Escape does what the dialog's Cancel button does (nothing while that button cannot be
+    // used); a dialog without one closes as its close box closes it.
+    for (Control* control : form_.controls()) {
+        if (control->kind() != common::forms::ControlKind::CommandButton)
+            continue;
+        auto* button = static_cast<common::forms::CommandButton*>(control);
+        std::string caption = button->caption();
+        std::erase(caption, '&');
+        if (common::equalsIgnoreCase(common::trimBlanks(caption), "Cancel")) {
+            runUserOperation(button, [button] { button->userClick(); });
+            return;
+        }
+    }
+    close();
+}
 
 void FormDialog::done(int result) {
     ending_ = true;

@@ -39,7 +39,7 @@ class FormDialog : public QDialog, private common::forms::FormObserver {
   protected:
     // The title bar's X unloads the form; a cancelling Form_Unload keeps the dialog open.
     void closeEvent(QCloseEvent* event) override;
-    // Escape does nothing: the model has no cancel button to press.
+    // Escape presses the dialog's Cancel button, or closes a dialog that has none.
     void reject() override;
     void done(int result) override;
     void showEvent(QShowEvent* event) override;

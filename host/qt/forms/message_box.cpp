@@ -18,7 +18,7 @@ struct Answer {
     MsgBoxResult result;
 };
 
-// The buttons in the platform's order; the first is the default.
+// The buttons in the platform's order; the first is the default unless defaultIndex says.
 std::vector<Answer> answersFor(MsgBoxButtons buttons) {
     const Answer ok{QMessageBox::Ok, MsgBoxResult::Ok};
     const Answer cancel{QMessageBox::Cancel, MsgBoxResult::Cancel};
@@ -33,6 +33,7 @@ std::vector<Answer> answersFor(MsgBoxButtons buttons) {
         case MsgBoxButtons::YesNoCancel:
             return {yes, no, cancel};
         case MsgBoxButtons::YesNo:
+        case MsgBoxButtons::YesNoDefaultNo:
             return {yes, no};
         case MsgBoxButtons::RetryCancel:
             return {retry, cancel};
@@ -78,7 +79,8 @@ MsgBoxResult runMessageBox(QWidget* parent, std::string_view text, MsgBoxButtons
     box.setWindowModality(Qt::ApplicationModal);
     for (const Answer& answer : answers)
         box.addButton(answer.button);
-    box.setDefaultButton(answers.front().button);
+    box.setDefaultButton(buttons == MsgBoxButtons::YesNoDefaultNo ? answers.back().button
+                                                                  : answers.front().button);
     const Answer& onEscape = escapeAnswer(answers);
     box.setEscapeButton(box.button(onEscape.button));
     box.exec();

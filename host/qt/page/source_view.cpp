@@ -1,6 +1,9 @@
 #include "host/qt/page/source_view.h"
 
 #include <QFontDatabase>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -8,6 +11,7 @@
 #include <algorithm>
 
 #include "host/editor/host_document.h"
+#include "host/qt/page/source_highlighter.h"
 
 namespace norvel::host::qt {
 namespace {
@@ -65,11 +69,41 @@ bool trimToDifference(const QString& before, const QString& now, Span& span) {
     return true;
 }
 
+// The margin beside the text; the view paints it.
+class LineNumberMargin : public QWidget {
+  public:
+    explicit LineNumberMargin(SourceView& view) : QWidget(&view), view_(view) {
+        setObjectName("lineNumbers");
+    }
+    QSize sizeHint() const override { return QSize(view_.lineNumberAreaWidth(), 0); }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override { view_.paintLineNumbers(event); }
+
+  private:
+    SourceView& view_;
+};
+
 }  // namespace
 
-SourceView::SourceView(QWidget* parent) : QPlainTextEdit(parent) {
+SourceView::SourceView(QWidget* parent)
+    : QPlainTextEdit(parent), lineNumbers_(new LineNumberMargin(*this)) {
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     setLineWrapMode(QPlainTextEdit::NoWrap);
+    new SourceHighlighter(document());
+    auto fitMargin = [this] {
+        setViewportMargins(lineNumberAreaWidth(), 0, 0, 0);
+        QRect area = contentsRect();
+        lineNumbers_->setGeometry(area.left(), area.top(), lineNumberAreaWidth(), area.height());
+    };
+    connect(this, &QPlainTextEdit::blockCountChanged, this, fitMargin);
+    connect(this, &QPlainTextEdit::updateRequest, this, [this](const QRect& rect, int dy) {
+        if (dy != 0)
+            lineNumbers_->scroll(0, dy);
+        else
+            lineNumbers_->update(0, rect.y(), lineNumbers_->width(), rect.height());
+    });
+    fitMargin();
     pause_.setSingleShot(true);
     pause_.setInterval(600);
     connect(&pause_, &QTimer::timeout, this, [this] {
@@ -84,6 +118,53 @@ SourceView::SourceView(QWidget* parent) : QPlainTextEdit(parent) {
     connect(this, &QPlainTextEdit::textChanged, this, &SourceView::textEdited);
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, &SourceView::caretMoved);
     connect(this, &QPlainTextEdit::selectionChanged, this, &SourceView::caretMoved);
+}
+
+int SourceView::lineNumberAreaWidth() const {
+    int digits = QString::number(std::max(1, blockCount())).size();
+    return 8 + fontMetrics().horizontalAdvance(QLatin1Char('9')) * digits;
+}
+
+void SourceView::resizeEvent(QResizeEvent* event) {
+    QPlainTextEdit::resizeEvent(event);
+    // A page shown while the view was small scrolled sideways to its caret; once there is
+    // room, the lines start at the left edge again.
+    const int scroll = horizontalScrollBar()->value();
+    if (scroll > 0 && cursorRect().right() + scroll < viewport()->width())
+        horizontalScrollBar()->setValue(0);
+    QRect area = contentsRect();
+    lineNumbers_->setGeometry(QRect(area.left(), area.top(), lineNumberAreaWidth(), area.height()));
+}
+
+QList<int> SourceView::visibleLineNumbers() const {
+    QList<int> numbers;
+    QTextBlock block = firstVisibleBlock();
+    int top = qRound(blockBoundingGeometry(block).translated(contentOffset()).top());
+    const int bottom = viewport()->height();
+    while (block.isValid() && top <= bottom) {
+        if (block.isVisible())
+            numbers << block.blockNumber() + 1;
+        top += qRound(blockBoundingRect(block).height());
+        block = block.next();
+    }
+    return numbers;
+}
+
+void SourceView::paintLineNumbers(QPaintEvent* event) {
+    QPainter painter(lineNumbers_);
+    painter.fillRect(event->rect(), palette().color(QPalette::AlternateBase));
+    painter.setPen(palette().color(QPalette::PlaceholderText));
+    QTextBlock block = firstVisibleBlock();
+    int top = qRound(blockBoundingGeometry(block).translated(contentOffset()).top());
+    const int lineHeight = fontMetrics().height();
+    while (block.isValid() && top <= event->rect().bottom()) {
+        int height = qRound(blockBoundingRect(block).height());
+        if (block.isVisible() && top + height >= event->rect().top())
+            painter.drawText(0, top, lineNumbers_->width() - 4, lineHeight, Qt::AlignRight,
+                             QString::number(block.blockNumber() + 1));
+        top += height;
+        block = block.next();
+    }
 }
 
 QString SourceView::currentText() const {
@@ -106,6 +187,8 @@ void SourceView::showPage(HostDocument& document) {
                            QTextCursor::KeepAnchor);
     setTextCursor(cursor);
     updating_ = false;
+    // Lines start at the left edge unless the caret needs the view scrolled sideways.
+    horizontalScrollBar()->setValue(0);
     ensureCursorVisible();
 }
 

@@ -38,6 +38,7 @@ Studio::Studio(std::function<void(const std::string&)> report)
         [this](intptr_t handle) { closeHelp(handle); });
     app_ = std::make_unique<EditorApp>(ui_, settings_, components_, help_, defaultAddinListFile());
     window_ = std::make_unique<StudioWindow>(*app_, ui_);
+    window_->setHelpOpener([this](const std::string& file) { help_.htmlHelp(0, file, 0, 0); });
     ui_.setParentWindow(window_.get());
 }
 
@@ -53,8 +54,15 @@ void Studio::start(const std::filesystem::path& web) {
     app_->start();
     window_->syncFromModel();
     window_->show();
-    if (!web.empty())
+    if (!web.empty()) {
         window_->openWeb(web);
+        return;
+    }
+    // No web asked for: the one opened last, when it is still there.
+    QStringList recent = window_->recentWebs();
+    std::error_code error;
+    if (!recent.isEmpty() && std::filesystem::is_directory(recent.first().toStdString(), error))
+        window_->openWeb(recent.first().toStdString());
 }
 
 void Studio::openHelp(intptr_t handle, const std::string& file) {

@@ -1,24 +1,43 @@
 #include "host/qt/studio/studio_window.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
-#include <QInputDialog>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTextCursor>
+#include <QTimer>
+#include <QUrl>
 #include <algorithm>
 
+#include "common/atomic_file.h"
+#include "common/config_folder.h"
 #include "common/editor/web.h"
 #include "common/error.h"
+#include "common/install_layout.h"
 #include "common/ui.h"
 #include "host/editor/editor_app.h"
+#include "host/editor/file_kind.h"
 #include "host/editor/host_document.h"
 #include "host/editor/host_page_window.h"
+#include "host/editor/web_paths.h"
+#include "host/qt/page/normal_view.h"
 #include "host/qt/page/page_view.h"
+#include "host/qt/page/source_view.h"
+#include "host/qt/studio/find_dialog.h"
 #include "host/qt/studio/menu_bar_view.h"
+#include "host/qt/studio/picture_view.h"
 #include "host/qt/studio/web_folder_list.h"
+#include "host/web/disk_web.h"
 
 namespace norvel::host::qt {
 
@@ -46,7 +65,8 @@ bool shownInTab(const HostPageWindow& window) {
 StudioWindow::StudioWindow(EditorApp& app, common::Ui& ui, QWidget* parent)
     : QMainWindow(parent), app_(app), ui_(ui) {
     setObjectName("studioWindow");
-    auto* splitter = new QSplitter(this);
+    setAcceptDrops(true);
+    auto* splitter = splitter_ = new QSplitter(this);
     folderList_ = new WebFolderList(splitter);
     tabs_ = new QTabWidget(splitter);
     tabs_->setObjectName("pageTabs");
@@ -63,15 +83,7 @@ StudioWindow::StudioWindow(EditorApp& app, common::Ui& ui, QWidget* parent)
     connect(folderList_, &WebFolderList::fileActivated, this,
             [this](const QString& path) { openPage(path.toStdString()); });
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) { activateTab(index); });
-    connect(tabs_, &QTabWidget::tabCloseRequested, this, [this](int index) {
-        HostPageWindow* window = windowOfTab(*tabs_, index);
-        for (const auto& open : app_.windows())
-            if (open.get() == window) {
-                std::shared_ptr<HostPageWindow> keep = open;
-                runCommand([&] { closePage(keep); });
-                return;
-            }
-    });
+    connect(tabs_, &QTabWidget::tabCloseRequested, this, [this](int index) { closeTab(index); });
 
     menus_ = std::make_unique<MenuBarView>(
         app_.commandBars().menuBar(), *menuBar(),
@@ -83,7 +95,28 @@ StudioWindow::StudioWindow(EditorApp& app, common::Ui& ui, QWidget* parent)
             });
         });
     addStudioCommands();
+    // F10 reaches the menu bar as Alt does.
+    auto* menuKey = new QAction(this);
+    menuKey->setShortcut(Qt::Key_F10);
+    connect(menuKey, &QAction::triggered, this, [this] {
+        if (!menuBar()->actions().isEmpty()) {
+            menuBar()->setFocus(Qt::MenuBarFocusReason);
+            menuBar()->setActiveAction(menuBar()->actions().first());
+        }
+    });
+    addAction(menuKey);
+
+    watcher_ = new QFileSystemWatcher(this);
+    connect(watcher_, &QFileSystemWatcher::fileChanged, this, [this] { checkFilesOnDisk(); });
+    try {
+        settings_ = std::make_unique<QSettings>(
+            QString::fromStdString((common::configFolder() / "studio.ini").string()),
+            QSettings::IniFormat);
+    } catch (const common::Error&) {
+        // No configuration folder: nothing is remembered.
+    }
     resize(1000, 700);
+    restoreLayout();
     syncFromModel();
 }
 
@@ -108,8 +141,14 @@ void StudioWindow::addStudioCommands() {
         if (!folder.isEmpty())
             openWeb(folder.toStdString());
     });
+    if (auto file = app_.commandBars().findByCaptions({"File"})) {
+        auto recent = file->Controls().Add(common::editor::kControlPopup);
+        recent->SetCaption("Recent &Webs");
+        recent->SetTag("studio.recentWebs");
+    }
     add("File", "&New Page", false, [this] { app_.newPage(); });
     add("File", "&Save", true, [this] { saveActivePage(); });
+    add("File", "Save &As...", false, [this] { saveActivePageAs(); });
     add("File", "&Close", false, [this] {
         if (auto window = app_.activeWindow())
             closePage(window);
@@ -122,6 +161,266 @@ void StudioWindow::addStudioCommands() {
         if (PageView* view = activePageView())
             view->previewInBrowser();
     });
+    add("Edit", "&Undo", false, [this] { undo(); });
+    add("Edit", "&Redo", false, [this] { redo(); });
+    add("Edit", "Cu&t", true, [this] { cutSelection(); });
+    add("Edit", "&Copy", false, [this] { copySelection(); });
+    add("Edit", "&Paste", false, [this] { paste(); });
+    add("Edit", "&Delete", false, [this] { deleteSelection(); });
+    add("Edit", "Select &All", true, [this] { selectAll(); });
+    add("Edit", "&Find...", true, [this] { showFind(false); });
+    add("Edit", "Find and R&eplace...", false, [this] { showFind(true); });
+    add("Insert", "&Horizontal Line", false, [this] { insertMarkup("<hr>"); });
+    add("Insert", "&Picture...", false, [this] { insertPicture(); });
+    addHelpMenu();
+
+    auto keys = [](std::initializer_list<QKeySequence> list) { return QList<QKeySequence>(list); };
+    menus_->setShortcuts({
+        {"studio.&New Page", keys({QKeySequence::New})},
+        {"studio.&Open Web...", keys({QKeySequence::Open})},
+        {"studio.&Save", keys({QKeySequence::Save})},
+        {"studio.Save &As...", keys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)})},
+        {"studio.&Close", keys({QKeySequence(Qt::CTRL | Qt::Key_W)})},
+        {"studio.&Undo", keys({QKeySequence(Qt::CTRL | Qt::Key_Z)})},
+        {"studio.&Redo", keys({QKeySequence(Qt::CTRL | Qt::Key_Y),
+                               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)})},
+        {"studio.Cu&t", keys({QKeySequence(Qt::CTRL | Qt::Key_X)})},
+        {"studio.&Copy", keys({QKeySequence(Qt::CTRL | Qt::Key_C)})},
+        {"studio.&Paste", keys({QKeySequence(Qt::CTRL | Qt::Key_V)})},
+        {"studio.&Delete", keys({QKeySequence(Qt::Key_Delete)})},
+        {"studio.Select &All", keys({QKeySequence(Qt::CTRL | Qt::Key_A)})},
+        {"studio.&Find...", keys({QKeySequence(Qt::CTRL | Qt::Key_F)})},
+        {"studio.Find and R&eplace...", keys({QKeySequence(Qt::CTRL | Qt::Key_H)})},
+        {"studio.&Preview", keys({QKeySequence(Qt::Key_F5)})},
+        {"studio.E&xit", keys({QKeySequence(Qt::CTRL | Qt::Key_Q)})},
+    });
+}
+
+void StudioWindow::addHelpMenu() {
+    auto help = app_.commandBars().findByCaptions({"Help"});
+    if (!help)
+        return;
+    auto about = help->Controls().Add(common::editor::kControlButton);
+    about->SetCaption("&About Norvel Studio");
+    about->SetTag("studio.about");
+    about->SetClickHandler([this](common::editor::CommandBarControl&, bool&) {
+        ui_.msgBox(std::string(kCaption) +
+                       "\r\nAn editor for the pages of a web, with the Norvel suite's polls, "
+                       "scroll-bar styles and scripts.",
+                   common::MsgBoxButtons::OkOnly, common::MsgBoxIcon::Information,
+                   "About Norvel Studio");
+    });
+    // The suite's own help files, from wherever this installation keeps them.
+    std::vector<std::filesystem::path> folders;
+    for (const auto& folder : common::libraryFolderCandidates())
+        folders.push_back(folder / "help");
+    folders.push_back(common::templateFolder() / "help");
+    std::error_code error;
+    for (const auto& folder : folders) {
+        if (!std::filesystem::is_directory(folder, error))
+            continue;
+        std::vector<std::filesystem::path> files;
+        for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+            if (entry.path().extension() == ".chm")
+                files.push_back(entry.path());
+        std::sort(files.begin(), files.end());
+        int number = 0;
+        for (const auto& file : files) {
+            auto button = help->Controls().Add(common::editor::kControlButton);
+            ++number;
+            button->SetCaption((number < 10 ? "&" : "") + std::to_string(number) + " " +
+                               file.filename().string());
+            button->SetTag("studio.help." + file.filename().string());
+            button->SetBeginGroup(number == 1);
+            button->SetClickHandler([this, file](common::editor::CommandBarControl&, bool&) {
+                if (openHelp_)
+                    openHelp_(file.string());
+            });
+        }
+        if (!files.empty())
+            return;
+    }
+}
+
+void StudioWindow::updateEditMenu() {
+    auto active = app_.activeWindow();
+    bool page = active && !active->closed();
+    PageView* view = activePageView();
+    bool normal = view && view->viewMode() == common::editor::kViewNormal;
+    bool source = view && view->viewMode() == common::editor::kViewHtml;
+    bool block = page && normal && selectedBlock().has_value();
+    auto set = [this](const std::string& tag, bool enabled) {
+        if (auto control = app_.commandBars().menuBar().hostControls().findByTag(tag))
+            control->SetEnabled(enabled);
+    };
+    set("studio.&Undo", page && (active->document().canUndo() || source));
+    set("studio.&Redo", page && active->document().canRedo());
+    set("studio.Cu&t", block || source);
+    set("studio.&Copy", page);
+    set("studio.&Delete", block || source);
+    set("studio.&Paste", page && !(view && view->viewMode() == common::editor::kViewPreview));
+    set("studio.Select &All", page);
+    set("studio.&Find...", page);
+    set("studio.Find and R&eplace...", page);
+    set("studio.&Save", page);
+    set("studio.Save &As...", page && app_.web() != nullptr);
+    set("studio.&Close", page);
+    bool editing = page && (normal || source);
+    set("studio.&Horizontal Line", editing);
+    set("studio.&Picture...", editing && app_.web() != nullptr);
+}
+
+void StudioWindow::updateWindowMenu() {
+    auto menu = app_.commandBars().findByCaptions({"Window"});
+    if (!menu)
+        return;
+    auto& controls = *menu->popupControls();
+    controls.removeTagged("studio.window.");
+    for (int i = 0; i < tabs_->count(); ++i) {
+        int number = i + 1;
+        QString name = tabs_->tabText(i);
+        auto button = controls.Add(common::editor::kControlButton, std::nullopt, std::nullopt,
+                                   std::nullopt, false);
+        // "&1 index.htm": the number is the access key; a "&" in the name is no access key.
+        button->SetCaption((number < 10 ? "&" : "") + std::to_string(number) + " " +
+                           name.replace("&", "&&").toStdString());
+        button->SetTag("studio.window." + std::to_string(number));
+        QPointer<QWidget> tab = tabs_->widget(i);
+        button->SetClickHandler([this, tab](common::editor::CommandBarControl&, bool&) {
+            if (tab)
+                tabs_->setCurrentWidget(tab);
+        });
+    }
+}
+
+void StudioWindow::updateRecentWebsMenu() {
+    auto recent = app_.commandBars().menuBar().hostControls().findByTag("studio.recentWebs");
+    if (!recent)
+        return;
+    auto& controls = *recent->popupControls();
+    controls.removeTagged("studio.recentWeb.");
+    int number = 0;
+    for (const QString& web : recentWebs()) {
+        ++number;
+        auto button = controls.Add(common::editor::kControlButton, std::nullopt, std::nullopt,
+                                   std::nullopt, false);
+        QString caption = web;
+        button->SetCaption((number < 10 ? "&" + std::to_string(number) + " " : std::string()) +
+                           caption.replace("&", "&&").toStdString());
+        button->SetTag("studio.recentWeb." + std::to_string(number));
+        std::string folder = web.toStdString();
+        button->SetClickHandler([this, folder](common::editor::CommandBarControl&, bool&) {
+            // After the menu's command: opening a web closes pages and asks questions.
+            QTimer::singleShot(0, this, [this, folder] { openWeb(folder); });
+        });
+    }
+}
+
+QStringList StudioWindow::recentWebs() const {
+    return settings_ ? settings_->value("recentWebs").toStringList() : QStringList();
+}
+
+void StudioWindow::rememberWeb(const std::filesystem::path& folder) {
+    if (!settings_)
+        return;
+    QString path = QString::fromStdString(folder.string());
+    QStringList webs = recentWebs();
+    webs.removeAll(path);
+    webs.prepend(path);
+    while (webs.size() > 8)
+        webs.removeLast();
+    settings_->setValue("recentWebs", webs);
+    settings_->setValue("lastWeb", path);
+    settings_->sync();
+}
+
+void StudioWindow::restoreLayout() {
+    if (!settings_)
+        return;
+    QByteArray geometry = settings_->value("window/geometry").toByteArray();
+    if (!geometry.isEmpty())
+        restoreGeometry(geometry);
+    QByteArray split = settings_->value("window/splitter").toByteArray();
+    if (!split.isEmpty())
+        splitter_->restoreState(split);
+}
+
+void StudioWindow::saveLayout() {
+    if (!settings_)
+        return;
+    settings_->setValue("window/geometry", saveGeometry());
+    settings_->setValue("window/splitter", splitter_->saveState());
+    settings_->sync();
+}
+
+void StudioWindow::watchOpenFiles() {
+    QStringList wanted;
+    for (const auto& window : app_.windows())
+        if (shownInTab(*window) && window->File())
+            wanted << QString::fromStdString(window->File()->LocalPath().string());
+    QStringList watched = watcher_->files();
+    for (const QString& file : watched)
+        if (!wanted.contains(file))
+            watcher_->removePath(file);
+    for (const QString& file : wanted)
+        // A file saved atomically is a new file: it is watched again.
+        if (!watched.contains(file) && QFileInfo::exists(file))
+            watcher_->addPath(file);
+}
+
+void StudioWindow::checkFilesOnDisk() {
+    if (checkingFiles_)
+        return;
+    checkingFiles_ = true;
+    for (const auto& window : std::vector(app_.windows())) {
+        if (!shownInTab(*window) || !window->File())
+            continue;
+        std::filesystem::path file = window->File()->LocalPath();
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(file, error))
+            continue;  // gone or being replaced: looked at again when it is back
+        std::string onDisk;
+        try {
+            onDisk = common::readFileBytes(file);
+        } catch (const common::Error&) {
+            continue;
+        }
+        HostDocument& document = window->document();
+        if (onDisk == document.savedBytes())
+            continue;
+        std::string question = "\"" + window->displayName() + "\" was changed by another program.";
+        question +=
+            window->modified() ? " Reload it and lose the changes made here?" : " Reload it?";
+        common::MsgBoxResult answer = ui_.msgBox(question, common::MsgBoxButtons::YesNo,
+                                                 common::MsgBoxIcon::Question, kCaption);
+        if (answer == common::MsgBoxResult::Yes) {
+            runCommand([&] { document.reloadFrom(std::move(onDisk)); });
+        } else {
+            // Asked once for this change; the page here stays what will be saved.
+            runCommand([&] { document.noteBytesOnDisk(std::move(onDisk)); });
+        }
+    }
+    checkingFiles_ = false;
+    watchOpenFiles();
+}
+
+void StudioWindow::dragEnterEvent(QDragEnterEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile() && QFileInfo(url.toLocalFile()).isDir()) {
+            event->acceptProposedAction();
+            return;
+        }
+}
+
+void StudioWindow::dropEvent(QDropEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile() && QFileInfo(url.toLocalFile()).isDir()) {
+            event->acceptProposedAction();
+            std::filesystem::path folder = url.toLocalFile().toStdString();
+            // After the drop has ended: opening a web may ask about unsaved pages.
+            QTimer::singleShot(0, this, [this, folder] { openWeb(folder); });
+            return;
+        }
 }
 
 bool StudioWindow::openWeb(const std::filesystem::path& folder) {
@@ -130,21 +429,65 @@ bool StudioWindow::openWeb(const std::filesystem::path& folder) {
     bool opened = false;
     runCommand([&] {
         app_.openWeb(folder);
-        folderList_->showWeb(std::filesystem::absolute(folder).lexically_normal());
+        std::filesystem::path root = std::filesystem::absolute(folder).lexically_normal();
+        folderList_->showWeb(root);
         setWindowFilePath(QString::fromStdString(folder.string()));
+        rememberWeb(root);
         opened = true;
     });
     return opened;
 }
 
 void StudioWindow::openPage(const std::string& pagePath) {
-    runCommand([&] { app_.openPageByPath(pagePath, common::editor::kViewNormal); });
+    runCommand([&] {
+        if (app_.web()) {
+            auto file = resolveWebFile(*app_.web(), pagePath);
+            if (fileKindOfFile(file->LocalPath()) == FileKind::Picture) {
+                openPicture(pagePath);
+                return;
+            }
+        }
+        app_.openPageByPath(pagePath, common::editor::kViewNormal);
+    });
+}
+
+void StudioWindow::openPicture(const std::string& picturePath) {
+    auto file = resolveWebFile(*app_.web(), picturePath);
+    for (int i = 0; i < tabs_->count(); ++i)
+        if (auto* shown = qobject_cast<PictureView*>(tabs_->widget(i)))
+            if (shown->file() == file->LocalPath()) {
+                tabs_->setCurrentIndex(i);
+                return;
+            }
+    auto* view = new PictureView(file->LocalPath(), tabs_);
+    // No page is active while a picture is in front: the suite's commands and Save then find
+    // no page, as they must.
+    app_.activate(nullptr);
+    tabs_->setCurrentIndex(tabs_->addTab(view, QString::fromStdString(file->Name())));
+}
+
+void StudioWindow::closeTab(int index) {
+    if (auto* picture = qobject_cast<PictureView*>(tabs_->widget(index))) {
+        tabs_->removeTab(index);
+        picture->deleteLater();
+        activateTab(tabs_->currentIndex());
+        return;
+    }
+    HostPageWindow* window = windowOfTab(*tabs_, index);
+    for (const auto& open : app_.windows())
+        if (open.get() == window) {
+            std::shared_ptr<HostPageWindow> keep = open;
+            runCommand([&] { closePage(keep); });
+            return;
+        }
 }
 
 void StudioWindow::runCommand(const std::function<void()>& command) {
     for (int i = 0; i < tabs_->count(); ++i)
         if (auto* view = qobject_cast<PageView*>(tabs_->widget(i)))
             view->flushEdits();
+    // What was typed before is one step to undo, the command another.
+    endUndoSteps();
     try {
         command();
     } catch (const common::Error& e) {
@@ -157,10 +500,17 @@ void StudioWindow::runCommand(const std::function<void()>& command) {
         ui_.msgBox("An unexpected error ended the command.", common::MsgBoxButtons::OkOnly,
                    common::MsgBoxIcon::Critical, kCaption);
     }
+    endUndoSteps();
     // Saving and the suite's features write files into the web.
     if (app_.web())
         folderList_->refresh();
     syncFromModel();
+}
+
+void StudioWindow::endUndoSteps() {
+    for (const auto& window : app_.windows())
+        if (!window->closed())
+            window->document().endUndoStep();
 }
 
 void StudioWindow::syncFromModel() {
@@ -172,7 +522,7 @@ void StudioWindow::syncFromModel() {
         });
     };
     for (int i = tabs_->count() - 1; i >= 0; --i) {
-        if (isOpen(windowOfTab(*tabs_, i)))
+        if (qobject_cast<PictureView*>(tabs_->widget(i)) || isOpen(windowOfTab(*tabs_, i)))
             continue;
         QWidget* page = tabs_->widget(i);
         tabs_->removeTab(i);
@@ -195,8 +545,20 @@ void StudioWindow::syncFromModel() {
             });
         });
         connect(view, &PageView::changed, this, [this] {
+            if (syncing_)
+                return;
+            updateTabTexts();
+            updateTitle();
+        });
+        // The status bar follows the insertion point in both editing views.
+        connect(view->normalView(), &NormalView::insertionPointMoved, this,
+                [this] { updateStatus(); });
+        connect(view->sourceView(), &QPlainTextEdit::cursorPositionChanged, this,
+                [this] { updateStatus(); });
+        // A change typed in the source shows as "*" at once, before it reaches the page.
+        connect(view->sourceView(), &QPlainTextEdit::textChanged, this, [this] {
             if (!syncing_)
-                updateTitle();
+                updateTabTexts();
         });
         tabs_->addTab(view, QString());
     }
@@ -204,6 +566,8 @@ void StudioWindow::syncFromModel() {
     for (int i = 0; i < tabs_->count(); ++i) {
         HostPageWindow* window = windowOfTab(*tabs_, i);
         auto* view = qobject_cast<PageView*>(tabs_->widget(i));
+        if (!view)
+            continue;
         // Only the page in front is drawn again now (a big page takes a while); the others
         // when they come to the front.
         if (active && active.get() == window) {
@@ -212,21 +576,38 @@ void StudioWindow::syncFromModel() {
         } else {
             view->setProperty(kStaleProperty, true);
         }
-        QString name = QString::fromStdString(window->displayName());
-        tabs_->setTabText(i, window->modified() ? name + " *" : name);
         if (active && active.get() == window)
             tabs_->setCurrentIndex(i);
     }
+    updateTabTexts();
+    updateEditMenu();
+    updateWindowMenu();
+    updateRecentWebsMenu();
+    watchOpenFiles();
     menus_->rebuild();
     updateTitle();
     updateStatus();
     syncing_ = false;
 }
 
+void StudioWindow::updateTabTexts() {
+    for (int i = 0; i < tabs_->count(); ++i) {
+        auto* view = qobject_cast<PageView*>(tabs_->widget(i));
+        HostPageWindow* window = windowOfTab(*tabs_, i);
+        if (!view || !window || window->closed())
+            continue;
+        bool changed = window->modified() || view->sourceView()->hasPendingEdits();
+        QString name = QString::fromStdString(window->displayName());
+        tabs_->setTabText(i, changed ? name + " *" : name);
+    }
+}
+
 void StudioWindow::activateTab(int index) {
     if (syncing_ || index < 0)
         return;
     HostPageWindow* window = windowOfTab(*tabs_, index);
+    if (!window)
+        app_.activate(nullptr);
     for (const auto& open : app_.windows())
         if (open.get() == window)
             app_.activate(open);
@@ -235,6 +616,9 @@ void StudioWindow::activateTab(int index) {
         view->refresh();
         view->setProperty(kStaleProperty, false);
     }
+    updateEditMenu();
+    updateWindowMenu();
+    menus_->rebuild();
     updateStatus();
 }
 
@@ -258,17 +642,42 @@ bool StudioWindow::saveActivePage() {
     auto window = app_.activeWindow();
     if (!window)
         return false;
-    if (!window->File()) {
-        bool ok = false;
-        QString name = QInputDialog::getText(
-            this, "Save As", "Page name in the web:", QLineEdit::Normal, "new_page.htm", &ok);
-        if (!ok || name.trimmed().isEmpty())
-            return false;
-        window->SaveAs(name.trimmed().toStdString());
-    } else {
-        window->Save();
-    }
+    if (!window->File())
+        return saveActivePageAs();
+    window->Save();
     return true;
+}
+
+bool StudioWindow::saveActivePageAs() {
+    auto window = app_.activeWindow();
+    if (!window || !app_.web())
+        return false;
+    namespace fs = std::filesystem;
+    fs::path root = fs::weakly_canonical(app_.web()->RootFolder()->LocalPath());
+    QFileDialog dialog(this, "Save As");
+    dialog.setObjectName("saveAsDialog");
+    // Qt's own dialog: the same everywhere, and one a test can drive.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // Replacing is asked by the editor, with No as the default.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({"Pages (*.htm *.html *.shtml *.php *.asp)", "All files (*)"});
+    dialog.setDefaultSuffix("htm");
+    fs::path current =
+        window->File() ? fs::path(window->File()->LocalPath()) : root / "new_page.htm";
+    dialog.setDirectory(QString::fromStdString(current.parent_path().string()));
+    dialog.selectFile(QString::fromStdString(current.filename().string()));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    fs::path chosen = fs::weakly_canonical(dialog.selectedFiles().first().toStdString());
+    fs::path relative = chosen.lexically_relative(root);
+    if (relative.empty() || *relative.begin() == "..") {
+        ui_.msgBox("A page is saved inside the web (" + root.string() + ").",
+                   common::MsgBoxButtons::OkOnly, common::MsgBoxIcon::Warning, "Save As");
+        return false;
+    }
+    return app_.saveWindowAs(window, relative.generic_string());
 }
 
 bool StudioWindow::closePage(const std::shared_ptr<HostPageWindow>& window) {
@@ -305,6 +714,8 @@ bool StudioWindow::closeAllPages() {
 void StudioWindow::setActiveViewMode(int mode) {
     if (auto* view = activePageView())
         view->setViewMode(mode);
+    updateEditMenu();
+    menus_->rebuild();
     updateStatus();
 }
 
@@ -313,6 +724,9 @@ void StudioWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    saveLayout();
+    if (findDialog_)
+        findDialog_->hide();
     event->accept();
 }
 
@@ -327,15 +741,39 @@ void StudioWindow::updateTitle() {
 void StudioWindow::updateStatus() {
     auto active = app_.activeWindow();
     if (!active || active->closed()) {
-        status_->setText(app_.web() ? "No page is open" : "No web is open");
+        if (auto* picture = qobject_cast<PictureView*>(tabs_->currentWidget()))
+            status_->setText(QString::fromStdString(picture->file().filename().string()) +
+                             "   Picture");
+        else
+            status_->setText(app_.web() ? "No page is open" : "No web is open");
         return;
     }
     static const char* modes[] = {"", "Normal", "HTML", "Preview"};
     int mode = active->ViewMode();
-    auto selection = active->document().page().selection();
-    status_->setText(QString("%1 view   insertion point at byte %2")
+    PageView* view = pageViewOf(*active);
+    qulonglong line = 1;
+    qulonglong column = 1;
+    if (view && mode == common::editor::kViewHtml) {
+        // The text caret is the insertion point here, typed edits included.
+        QTextCursor cursor = view->sourceView()->textCursor();
+        line = static_cast<qulonglong>(cursor.blockNumber()) + 1;
+        column = static_cast<qulonglong>(cursor.positionInBlock()) + 1;
+    } else {
+        const std::string& bytes = active->document().page().html();
+        size_t caret = std::min(active->document().page().selection().begin, bytes.size());
+        size_t lineStart = 0;
+        for (size_t i = 0; i < caret; ++i)
+            if (bytes[i] == '\n') {
+                ++line;
+                lineStart = i + 1;
+            }
+        column = caret - lineStart + 1;
+    }
+    status_->setText(QString("%1   %2 view   line %3, column %4")
+                         .arg(QString::fromStdString(active->displayName()))
                          .arg(mode >= 1 && mode <= 3 ? modes[mode] : "Data")
-                         .arg(static_cast<qulonglong>(selection.begin)));
+                         .arg(line)
+                         .arg(column));
 }
 
 }  // namespace norvel::host::qt

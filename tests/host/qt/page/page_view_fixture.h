@@ -12,8 +12,10 @@
 #include "common/editor/web.h"
 #include "host/editor/host_document.h"
 #include "host/editor/host_page_window.h"
+#include "host/editor/web_paths.h"
 #include "host/qt/page/page_view.h"
 #include "host/qt/page/preview_view.h"
+#include "host/web/disk_web.h"
 #include "tests/host/editor/editor_fixture.h"
 
 namespace norvel::host::qt {
@@ -53,7 +55,10 @@ class PageViewFixture : public EditorFixture {
         writePage(path, bytes);
         if (app->web() == nullptr)
             app->openWeb(web.path());
-        return app->openPageByPath(path, mode);
+        // The views must hold up on any bytes: the file is opened as the editor opens files
+        // for the suite, without the question whether it is a page.
+        return std::static_pointer_cast<HostPageWindow>(
+            app->openPage(resolveWebFile(*app->web(), path), mode));
     }
 
     std::unique_ptr<PageView> showWindow(const std::shared_ptr<HostPageWindow>& window) {
