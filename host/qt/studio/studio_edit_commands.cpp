@@ -10,6 +10,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QUrl>
+#include <QWebEnginePage>
 
 #include "common/editor/page_window.h"
 #include "common/editor/web.h"
@@ -86,7 +87,8 @@ void StudioWindow::copySelection() {
     }
     PageView* view = activePageView();
     if (view && view->viewMode() == editor::kViewPreview) {
-        view->previewView()->copy();
+        if (PreviewView* preview = view->previewView())
+            preview->triggerPageAction(QWebEnginePage::Copy);
         return;
     }
     auto block = selectedBlock();
@@ -154,7 +156,8 @@ void StudioWindow::selectAll() {
     if (view->viewMode() == editor::kViewHtml) {
         view->sourceView()->selectAll();
     } else if (view->viewMode() == editor::kViewPreview) {
-        view->previewView()->selectAll();
+        if (PreviewView* preview = view->previewView())
+            preview->triggerPageAction(QWebEnginePage::SelectAll);
     } else {
         HtmlDocument& page = app_.activeWindow()->document().page();
         page.caretAtBodyStart();
@@ -240,7 +243,13 @@ bool StudioWindow::findNext(const QString& text, bool matchCase) {
         case editor::kViewHtml:
             return findWrapping(*view->sourceView(), text, matchCase);
         case editor::kViewPreview:
-            return findWrapping(*view->previewView(), text, matchCase);
+            // The browser searches on its own, wrapping round, and marks what it finds.
+            if (PreviewView* preview = view->previewView()) {
+                preview->findText(text, matchCase ? QWebEnginePage::FindCaseSensitively
+                                                  : QWebEnginePage::FindFlags());
+                return true;
+            }
+            return false;
         default:
             return findWrapping(*view->normalView(), text, matchCase);
     }
