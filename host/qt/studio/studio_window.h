@@ -117,6 +117,9 @@ class StudioWindow : public QMainWindow {
     void dropEvent(QDropEvent* event) override;
 
   private:
+    static constexpr const char* kCaption = "Norvel Studio";
+    static bool shownInTab(const HostPageWindow& window);
+
     void openPicture(const std::string& picturePath);
     void endUndoSteps();
     bool sourceInFront() const;
