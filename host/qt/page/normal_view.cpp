@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPen>
 #include <QPointer>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -15,6 +16,8 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <functional>
+#include <string_view>
 
 #include "host/editor/host_document.h"
 #include "host/markup/page_skeleton.h"
@@ -45,6 +48,8 @@ void NormalView::showPage(HostDocument& document, const std::filesystem::path& p
                           const QString& styleSheet) {
     stopBuilding();
     endTyping();
+    if (&document != document_)
+        selected_.reset();
     document_ = &document;
     std::string html = document.page().html();
     std::vector<WebbotBlock> blocks = findWebbotBlocks(html);
@@ -110,6 +115,7 @@ void NormalView::stopBuilding() {
 }
 
 void NormalView::followCaret() {
+    pieceSelection();  // drops a selection an edit has spoiled
     if (document_ == nullptr || building_)
         return;
     boundary_ = boundaryForCaret(document_->page().selection().begin);
@@ -208,6 +214,7 @@ void NormalView::placeInsertionPoint(int boundary) {
         return;
     const int count = static_cast<int>(segments_.size());
     boundary_ = std::clamp(boundary, 0, count);
+    selected_.reset();
     if (count == 0)
         document_->page().caretAtBodyEnd();
     else if (boundary_ < count)
@@ -229,6 +236,136 @@ QRectF NormalView::standInRect(const QTextTable& table) const {
         rect = rect.united(layout->blockBoundingRect(block));
     const qreal around = table.format().cellPadding() + table.format().border() + 1;
     return rect.adjusted(-around, -around, around, around);
+}
+
+// A table's place: its paragraphs with the outer cells' padding, spacing and border around
+// them.
+QRectF NormalView::tableRect(const QTextTable& table) const {
+    QAbstractTextDocumentLayout* layout = document()->documentLayout();
+    QRectF rect;
+    for (QTextBlock block = document()->findBlock(table.firstPosition());
+         block.isValid() && block.position() <= table.lastPosition(); block = block.next())
+        rect = rect.united(layout->blockBoundingRect(block));
+    const QTextTableFormat format = table.format();
+    const qreal around = format.cellPadding() + format.cellSpacing() + format.border() + 1;
+    return rect.adjusted(-around, -around, around, around);
+}
+
+// A piece that is drawn as a table starts with it: a block's stand-in right at the piece's
+// first position, a table one further on (after the empty paragraph Qt keeps above it).
+QTextTable* NormalView::pieceTable(size_t index) const {
+    if (index >= places_.size() || segments_[index].kind == PageSegment::Kind::Text)
+        return nullptr;
+    const PiecePlace& place = places_[index];
+    for (int position : {place.first, place.first + 1}) {
+        if (position > place.end || position >= document()->characterCount())
+            break;
+        QTextCursor cursor(document());
+        cursor.setPosition(position);
+        QTextTable* table = cursor.currentTable();
+        if (table == nullptr)
+            continue;
+        while (auto* outer = qobject_cast<QTextTable*>(table->parentFrame()))
+            table = outer;
+        if (table->firstPosition() < place.first || table->firstPosition() > place.first + 1)
+            return nullptr;
+        if (segments_[index].kind == PageSegment::Kind::WebbotBlock &&
+            blockNumberOfTable(*table) == 0)
+            return nullptr;
+        return table;
+    }
+    return nullptr;
+}
+
+int NormalView::selectablePieceAt(const QPointF& point) const {
+    if (segments_.empty())
+        return -1;
+    const size_t index = pieceAt(point);
+    QTextTable* table = pieceTable(index);
+    if (table == nullptr)
+        return -1;
+    const bool isBlock = segments_[index].kind == PageSegment::Kind::WebbotBlock;
+    const QRectF rect = isBlock ? standInRect(*table) : tableRect(*table);
+    return rect.contains(point) ? static_cast<int>(index) : -1;
+}
+
+void NormalView::selectPiece(size_t index) {
+    const PageSegment& piece = segments_[index];
+    HtmlDocument& page = document_->page();
+    const std::string& html = page.html();
+    page.selectRange(piece.begin, piece.end);
+    selected_ = Selected{piece.begin, piece.end, html.substr(piece.begin, piece.end - piece.begin),
+                         std::hash<std::string_view>{}(html)};
+    boundary_ = static_cast<int>(index);
+    viewport()->update();
+    emit insertionPointMoved();
+}
+
+int NormalView::selectedPiece() const {
+    if (!selected_ || building_)
+        return -1;
+    auto at = std::lower_bound(
+        segments_.begin(), segments_.end(), selected_->begin,
+        [](const PageSegment& piece, size_t begin) { return piece.begin < begin; });
+    if (at == segments_.end() || at->begin != selected_->begin || at->end != selected_->end)
+        return -1;
+    return static_cast<int>(at - segments_.begin());
+}
+
+std::optional<HtmlDocument::Range> NormalView::pieceSelection() {
+    if (!selected_ || document_ == nullptr)
+        return std::nullopt;
+    HtmlDocument& page = document_->page();
+    const HtmlDocument::Range selection = page.selection();
+    const std::string_view html = page.html();
+    const size_t hash = std::hash<std::string_view>{}(html);
+    bool samePiece = selection.begin == selected_->begin && selection.end == selected_->end &&
+                     hash == selected_->pageHash;
+    // The page changed: the selection moved with the text, and must still be exactly the
+    // bytes selected, and still one whole piece of the page.
+    if (!samePiece && selection.begin < selection.end && selection.end <= html.size() &&
+        html.substr(selection.begin, selection.end - selection.begin) == selected_->bytes) {
+        const std::vector<PageSegment> pieces = pageSegments(html);
+        samePiece = std::any_of(pieces.begin(), pieces.end(), [&](const PageSegment& piece) {
+            return piece.begin == selection.begin && piece.end == selection.end;
+        });
+    }
+    if (!samePiece) {
+        selected_.reset();
+        if (selection.begin < selection.end)
+            page.selectRange(selection.begin, selection.begin);
+        viewport()->update();
+        return std::nullopt;
+    }
+    selected_->begin = selection.begin;
+    selected_->end = selection.end;
+    selected_->pageHash = hash;
+    return selection;
+}
+
+void NormalView::clearPieceSelection() {
+    if (!selected_ || document_ == nullptr)
+        return;
+    selected_.reset();
+    HtmlDocument& page = document_->page();
+    const size_t caret = page.selection().begin;
+    page.selectRange(caret, caret);
+    if (!building_)
+        boundary_ = boundaryForCaret(caret);
+    viewport()->update();
+    emit insertionPointMoved();
+}
+
+QRect NormalView::selectionFrame() const {
+    const int index = selectedPiece();
+    QTextTable* table = index < 0 ? nullptr : pieceTable(static_cast<size_t>(index));
+    if (table == nullptr)
+        return {};
+    const bool isBlock =
+        segments_[static_cast<size_t>(index)].kind == PageSegment::Kind::WebbotBlock;
+    QRectF rect = isBlock ? standInRect(*table) : tableRect(*table);
+    rect.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+    return rect.toAlignedRect();
 }
 
 int NormalView::blockNumberAt(const QPoint& point) const {
@@ -272,6 +409,11 @@ void NormalView::mousePressEvent(QMouseEvent* event) {
         return;
     }
     const QPointF point = documentPoint(event->position());
+    if (const int selectable = selectablePieceAt(point); selectable >= 0) {
+        selectPiece(static_cast<size_t>(selectable));
+        return;
+    }
+    selected_.reset();
     const double y = point.y();
     const size_t index = pieceAt(point);
     const bool before = y < (pieceTop(index) + pieceBottom(index)) / 2;
@@ -451,6 +593,13 @@ void NormalView::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_End:
             placeInsertionPoint(static_cast<int>(segments_.size()));
             break;
+        case Qt::Key_Escape:
+            if (!selected_) {
+                QTextBrowser::keyPressEvent(event);
+                return;
+            }
+            clearPieceSelection();
+            break;
         default:
             QTextBrowser::keyPressEvent(event);
             return;
@@ -465,16 +614,32 @@ void NormalView::paintEvent(QPaintEvent* event) {
     // Only when the line's piece is in view: finding the place of one further down would lay
     // out the document that far.
     const int boundary = std::min(boundary_, static_cast<int>(places_.size()) - 1);
-    bool lineShown = true;
-    if (boundary >= 0) {
+    const int selected = selectedPiece();
+    int lastShown = 0;
+    if (boundary >= 0 || selected >= 0) {
         QAbstractTextDocumentLayout* layout = document()->documentLayout();
-        const int lastShown =
-            layout->hitTest(documentPoint(viewport()->rect().bottomRight()), Qt::FuzzyHit);
-        lineShown = places_[static_cast<size_t>(boundary)].first <= lastShown + 1;
+        lastShown = layout->hitTest(documentPoint(viewport()->rect().bottomRight()), Qt::FuzzyHit);
     }
+    auto shown = [&](int piece) {
+        return piece < 0 || places_[static_cast<size_t>(piece)].first <= lastShown + 1;
+    };
     QPainter painter(viewport());
-    if (lineShown)
+    // A selected piece stands in for the insertion point: framed and tinted in the
+    // highlight colour, with no red line.
+    if (selected >= 0) {
+        if (!shown(selected))
+            return;
+        const QRect frame = selectionFrame();
+        const QColor highlight = palette().color(QPalette::Highlight);
+        QColor tint = highlight;
+        tint.setAlpha(60);
+        painter.fillRect(frame, tint);
+        painter.setPen(QPen(highlight, 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(frame.adjusted(1, 1, -1, -1));
+    } else if (shown(boundary)) {
         painter.fillRect(insertionLine(), QColor(220, 0, 0));
+    }
     if (typingPosition_ >= 0) {
         QTextCursor caret(document());
         caret.setPosition(typingPosition_);

@@ -2,8 +2,10 @@
 // as framed stand-ins. The insertion point lies between pieces of the body (see
 // page_segments.h): a click puts it before the piece clicked (upper half) or after it (lower
 // half) by setting the document's caret, and a red line across the view shows it. Arrow keys
-// move it a piece up or down. Double-clicking a block (its stand-in, or anywhere on a piece
-// that is a block) asks for its edit.
+// move it a piece up or down. A click on a block's stand-in or on a table selects that piece
+// instead: the document's selection becomes its bytes and a frame in the highlight colour
+// shows it; a click elsewhere or Escape drops it. Double-clicking a block (its stand-in, or
+// anywhere on a piece that is a block) asks for its edit.
 #pragma once
 
 #include <QString>
@@ -12,8 +14,11 @@
 #include <cstddef>
 #include <filesystem>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
+#include "host/markup/html_document.h"
 #include "host/markup/page_segments.h"
 #include "host/qt/page/normal_page_builder.h"
 #include "host/qt/page/page_browser.h"
@@ -73,6 +78,18 @@ class NormalView : public PageBrowser {
     // The number of the webbot block drawn at a viewport point; 0 when none is.
     int blockNumberAt(const QPoint& point) const;
 
+    // The piece selected, as an index into segments(); -1 when none is.
+    int selectedPiece() const;
+    // The selected piece's bytes in the page, after checking that the page still holds that
+    // piece there: an edit since it was selected that changed its bytes or made them part of
+    // another piece drops the selection (leaving a caret where it began), so that nothing
+    // acts on bytes the person did not select. Called by followCaret() on every refresh.
+    std::optional<HtmlDocument::Range> pieceSelection();
+    // Drops the selection, the caret staying where the piece begins.
+    void clearPieceSelection();
+    // The frame drawn around the selected piece, in viewport coordinates; empty when none.
+    QRect selectionFrame() const;
+
   signals:
     void blockDoubleClicked(int number);
     void insertionPointMoved();
@@ -103,6 +120,13 @@ class NormalView : public PageBrowser {
     void shiftPlaces(size_t piece, int delta);
     void keepScrolledTo(int scroll);
     QRectF standInRect(const QTextTable& table) const;
+    QRectF tableRect(const QTextTable& table) const;
+    // The table a selectable piece is drawn as (a block's stand-in, or a table); null for
+    // other pieces.
+    QTextTable* pieceTable(size_t index) const;
+    // The selectable piece whose table is at a document point; -1 when none is.
+    int selectablePieceAt(const QPointF& point) const;
+    void selectPiece(size_t index);
     QPointF documentPoint(const QPointF& viewportPoint) const;
     double pieceTop(size_t index) const;
     double pieceBottom(size_t index) const;
@@ -115,6 +139,14 @@ class NormalView : public PageBrowser {
     std::vector<PageSegment> segments_;
     std::vector<PiecePlace> places_;
     int boundary_ = 0;
+    // The piece selected: where it was in the page and its bytes then.
+    struct Selected {
+        size_t begin = 0;
+        size_t end = 0;
+        std::string bytes;
+        size_t pageHash = 0;  // of the whole page then: unchanged, nothing needs checking
+    };
+    std::optional<Selected> selected_;
     int typingPiece_ = -1;
     int typingPosition_ = -1;
     QString typingBefore_;  // the paragraph's text as the page last had it

@@ -1,7 +1,8 @@
 // The studio's Edit menu: undo and redo of the document, the clipboard, delete, select all,
 // find and replace. In the HTML view they act on the source text as any text editor does; in
-// the Normal view on the selected block (the document's selection, or else the piece right
-// after the insertion point), so that a block is removed or moved as one piece of markup.
+// the Normal view on the selected piece (the one clicked, the document's selection, or else
+// the piece right after the insertion point), so that a block is removed or moved as one piece
+// of markup.
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
@@ -55,6 +56,10 @@ std::optional<HtmlDocument::Range> StudioWindow::selectedBlock() const {
     PageView* view = activePageView();
     if (!window || !view || view->viewMode() != editor::kViewNormal)
         return std::nullopt;
+    // A piece selected in the view counts only while the page still holds it unchanged; one
+    // an edit has spoiled is dropped here, never acted on.
+    if (auto piece = view->normalView()->pieceSelection())
+        return piece;
     HtmlDocument::Range selection = window->document().page().selection();
     if (selection.begin < selection.end)
         return selection;
@@ -159,6 +164,7 @@ void StudioWindow::selectAll() {
         if (PreviewView* preview = view->previewView())
             preview->triggerPageAction(QWebEnginePage::SelectAll);
     } else {
+        view->normalView()->clearPieceSelection();
         HtmlDocument& page = app_.activeWindow()->document().page();
         page.caretAtBodyStart();
         size_t begin = page.selection().begin;

@@ -69,10 +69,10 @@ QTextDocument* wholePageDocument(HostDocument& document, QObject* owner) {
 }
 
 QPoint upperQuarter(const QRect& rect) {
-    return QPoint(20, rect.top() + rect.height() / 4);
+    return QPoint(rect.left() + 20, rect.top() + rect.height() / 4);
 }
 QPoint lowerQuarter(const QRect& rect) {
-    return QPoint(20, rect.bottom() - rect.height() / 4);
+    return QPoint(rect.left() + 20, rect.bottom() - rect.height() / 4);
 }
 
 TEST_F(QtPageNormalView, ShowsEachBlockAsOneFrameWithItsPreviewNeverItsBody) {
@@ -101,6 +101,10 @@ TEST_F(QtPageNormalView, AClickPutsTheCaretBeforeOrAfterThePieceClicked) {
         SCOPED_TRACE(i);
         QRect rect = normal->segmentRect(i);
         ASSERT_GT(rect.height(), 4);
+        // A click on a block's stand-in or on a table selects it: beside them it places the
+        // insertion point as anywhere else.
+        if (i == 2 || i == 4 || i == 5)
+            rect.setLeft(680);
         QTest::mouseClick(normal->viewport(), Qt::LeftButton, {}, upperQuarter(rect));
         EXPECT_EQ(window->document().page().selection().begin, segments[i].begin);
         EXPECT_EQ(window->document().page().selection().end, segments[i].begin);
@@ -491,6 +495,159 @@ TEST_F(QtPageNormalView, TypedTextReachesThePageAsASpliceOfItsParagraph) {
     QTest::keyClicks(normal, "x");
     view->flushEdits();
     EXPECT_EQ(window->document().page().html(), expected);
+}
+
+QColor shownColour(NormalView& normal, const QPoint& point) {
+    return normal.viewport()->grab().toImage().pixelColor(point);
+}
+
+QPoint onText(NormalView& normal, const QString& text) {
+    QTextCursor found = normal.document()->find(text);
+    EXPECT_FALSE(found.isNull()) << text.toStdString();
+    return normal.cursorRect(found).center();
+}
+
+// A click on a block's stand-in or on a table selects that piece: the document's selection is
+// its bytes and the view frames it in the highlight colour instead of the red line. A click
+// elsewhere, an arrow key or Escape drops it.
+TEST_F(QtPageNormalView, AClickOnABlockOrATableSelectsThatPieceAndShowsIt) {
+    auto window = openPage("index.htm", samplePage());
+    auto view = showWindow(window);
+    NormalView* normal = view->normalView();
+    HtmlDocument& page = window->document().page();
+    const std::vector<PageSegment> segments = normal->segments();
+    ASSERT_EQ(segments.size(), 7u);
+    const QColor highlight = normal->palette().color(QPalette::Highlight);
+    const QColor red(220, 0, 0);
+    const QImage unselected = normal->viewport()->grab().toImage();
+    EXPECT_EQ(normal->selectedPiece(), -1);
+    EXPECT_TRUE(normal->selectionFrame().isEmpty());
+
+    const QPoint onPoll = onText(*normal, "PHP Poll");
+    QTest::mouseClick(normal->viewport(), Qt::LeftButton, {}, onPoll);
+    EXPECT_EQ(normal->selectedPiece(), 2);
+    EXPECT_EQ(page.selection().begin, segments[2].begin);
+    EXPECT_EQ(page.selection().end, segments[2].end);
+    EXPECT_EQ(normal->insertionBoundary(), 2);
+    const QRect frame = normal->selectionFrame();
+    ASSERT_TRUE(frame.contains(onPoll));
+    EXPECT_LT(frame.width(), normal->viewport()->width() / 2) << "the stand-in, not the row";
+    const QPoint onFrame(frame.left() + 1, frame.center().y());
+    EXPECT_NE(unselected.pixelColor(onFrame), highlight);
+    EXPECT_EQ(shownColour(*normal, onFrame), highlight);
+    // No red line while a piece is selected.
+    const int lineY = normal->insertionLine().center().y();
+    EXPECT_NE(shownColour(*normal, QPoint(normal->viewport()->width() - 20, lineY)), red);
+
+    // A click on text drops it and places the insertion point as before.
+    QTest::mouseClick(normal->viewport(), Qt::LeftButton, {}, upperQuarter(normal->segmentRect(1)));
+    EXPECT_EQ(normal->selectedPiece(), -1);
+    EXPECT_EQ(page.selection().begin, segments[1].begin);
+    EXPECT_EQ(page.selection().end, segments[1].begin);
+    EXPECT_NE(shownColour(*normal, onFrame), highlight);
+
+    // A table is selected whole, also by a click on a block inside it; so is a block drawn by
+    // its class name.
+    QTest::mouseClick(normal->viewport(), Qt::LeftButton, {}, onText(*normal, "cell"));
+    EXPECT_EQ(normal->selectedPiece(), 4);
+    QTest::mouseClick(normal->viewport(), Qt::LeftButton, {}, onText(*normal, "---- DATE ----"));
+    EXPECT_EQ(normal->selectedPiece(), 4);
+    EXPECT_EQ(page.selection().begin, segments[4].begin);
+    EXPECT_EQ(page.selection().end, segments[4].end);
+    QTest::mouseClick(normal->viewport(), Qt::LeftButton, {}, onText(*normal, "norvelfp.script"));
+    EXPECT_EQ(normal->selectedPiece(), 5);
+
+    // Beside a stand-in is not on it: the insertion point goes before or after the piece.
+    QTest::mouseClick(normal->viewport(), Qt::LeftButton, {},
+                      QPoint(700, upperQuarter(normal->segmentRect(2)).y()));
+    EXPECT_EQ(normal->selectedPiece(), -1);
+    EXPECT_EQ(page.selection().end, segments[2].begin);
+
+    // Escape drops the selection, the insertion point staying before the piece.
+    QTest::mouseClick(normal->viewport(), Qt::LeftButton, {}, onPoll);
+    ASSERT_EQ(normal->selectedPiece(), 2);
+    QTest::keyClick(normal, Qt::Key_Escape);
+    EXPECT_EQ(normal->selectedPiece(), -1);
+    EXPECT_EQ(page.selection().begin, segments[2].begin);
+    EXPECT_EQ(page.selection().end, segments[2].begin);
+    EXPECT_EQ(normal->insertionBoundary(), 2);
+    EXPECT_NE(shownColour(*normal, onFrame), highlight);
+    EXPECT_EQ(shownColour(*normal, QPoint(normal->viewport()->width() - 20,
+                                          normal->insertionLine().center().y())),
+              red);
+
+    // So does an arrow key.
+    QTest::mouseClick(normal->viewport(), Qt::LeftButton, {}, onPoll);
+    QTest::keyClick(normal, Qt::Key_Down);
+    EXPECT_EQ(normal->selectedPiece(), -1);
+    EXPECT_EQ(page.selection().begin, page.selection().end);
+    EXPECT_EQ(normal->insertionBoundary(), 3);
+}
+
+// A selected piece stays selected only while the page holds exactly its bytes as one piece:
+// an edit that moves it keeps it, one that changes its bytes or glues text to it drops it,
+// and so does undo.
+TEST_F(QtPageNormalView, AnEditThatSpoilsTheSelectedPieceDropsTheSelection) {
+    auto window = openPage("index.htm", samplePage());
+    auto view = showWindow(window);
+    NormalView* normal = view->normalView();
+    HtmlDocument& page = window->document().page();
+    const std::string pollBytes = [&] {
+        const PageSegment& poll = normal->segments()[2];
+        return page.html().substr(poll.begin, poll.end - poll.begin);
+    }();
+    auto selectPoll = [&] {
+        QTest::mouseClick(normal->viewport(), Qt::LeftButton, {}, onText(*normal, "PHP Poll"));
+        ASSERT_TRUE(normal->pieceSelection());
+    };
+    auto selectedBytes = [&] {
+        auto range = normal->pieceSelection();
+        return range ? page.html().substr(range->begin, range->end - range->begin)
+                     : std::string("(none)");
+    };
+
+    // Moved by an insertion before it: still the same piece.
+    selectPoll();
+    page.replaceRange(normal->segments()[0].begin, normal->segments()[0].begin,
+                      "<p>Added first</p>\r\n");
+    page.endUndoStep();
+    view->refresh();
+    EXPECT_EQ(normal->selectedPiece(), 3);
+    EXPECT_EQ(selectedBytes(), pollBytes);
+    EXPECT_EQ(page.selection().end - page.selection().begin, pollBytes.size());
+
+    // Text glued to its end (as the HTML view may write it) stretches the document's
+    // selection over it: no longer the piece selected.
+    const size_t pollEnd = page.selection().end;
+    page.replaceRange(pollEnd, pollEnd, "<p>glued</p>");
+    page.endUndoStep();
+    ASSERT_GT(page.selection().end, pollEnd);
+    view->refresh();
+    EXPECT_EQ(normal->selectedPiece(), -1);
+    EXPECT_FALSE(normal->pieceSelection());
+    EXPECT_EQ(page.selection().begin, page.selection().end);
+
+    // Its own bytes changed.
+    selectPoll();
+    const size_t hidden = page.html().find("HIDDEN POLL");
+    page.replaceRange(hidden, hidden + 6, "SHOWN");
+    page.endUndoStep();
+    view->refresh();
+    EXPECT_EQ(normal->selectedPiece(), -1);
+    EXPECT_EQ(page.selection().begin, page.selection().end);
+
+    // Undo.
+    selectPoll();
+    ASSERT_TRUE(window->document().undo());
+    view->refresh();
+    EXPECT_EQ(normal->selectedPiece(), -1);
+    EXPECT_FALSE(normal->pieceSelection());
+
+    // A double-click still asks for the block's edit, its first click selecting it.
+    QSignalSpy asked(view.get(), &PageView::blockDoubleClicked);
+    QTest::mouseDClick(normal->viewport(), Qt::LeftButton, {}, onText(*normal, "PHP Poll"));
+    ASSERT_EQ(asked.count(), 1);
+    EXPECT_EQ(asked[0][0].toInt(), 1);
 }
 
 }  // namespace

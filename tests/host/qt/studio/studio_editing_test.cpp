@@ -20,14 +20,18 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextFrame>
 #include <QTextLayout>
+#include <QTextTable>
 #include <QUrl>
 
 #include "common/atomic_file.h"
 #include "common/editor/page_window.h"
 #include "host/editor/host_document.h"
 #include "host/editor/host_page_window.h"
+#include "host/markup/page_segments.h"
 #include "host/markup/webbot_block.h"
+#include "host/qt/page/normal_page_builder.h"
 #include "host/qt/page/normal_view.h"
 #include "host/qt/page/page_view.h"
 #include "host/qt/page/source_highlighter.h"
@@ -57,6 +61,21 @@ void insertCurrentDate(StudioFixture& fixture) {
         [](QWidget* modal) { tests::clickWidget(tests::findWidget<QPushButton>(modal, "cmdDo")); });
     fixture.window().menuAction({"Norvel", "JavaScript", "Current Date"})->trigger();
     QVERIFY(driver.allRan());
+}
+
+// A point on the stand-in of webbot block `number` in the Normal view.
+QPoint standInPoint(host::qt::NormalView& normal, int number) {
+    QList<QTextFrame*> frames = normal.document()->rootFrame()->childFrames();
+    for (int i = 0; i < frames.size(); ++i) {
+        frames.append(frames[i]->childFrames());
+        auto* table = qobject_cast<QTextTable*>(frames[i]);
+        if (table != nullptr && host::qt::blockNumberOfTable(*table) == number) {
+            QTextCursor cursor(normal.document());
+            cursor.setPosition(table->firstPosition());
+            return normal.cursorRect(cursor).center() + QPoint(2, 0);
+        }
+    }
+    return {};
 }
 
 void trigger(StudioFixture& fixture, const QStringList& path) {
@@ -156,6 +175,85 @@ class StudioEditingTest : public QObject {
         trigger(*fixture_, {"Edit", "&Paste"});
         QVERIFY(window->document().DocumentHTML().find("a &lt; b &amp; &quot;c&quot;") !=
                 std::string::npos);
+    }
+
+    // A block clicked in the Normal view is selected; Delete and Cut remove exactly its bytes
+    // in one undo step, and an edit that spoils the selection drops it before Delete acts.
+    void aClickedBlockIsWhatDeleteAndCutRemove() {
+        fixture_->window().openPage("index.htm");
+        auto window = fixture_->studio().app().activeWindow();
+        window->document().caretAtBodyStart();
+        insertCurrentDate(*fixture_);
+        auto normalView = [&] { return fixture_->window().activePageView()->normalView(); };
+        auto selectBlock = [&] {
+            host::qt::NormalView* normal = normalView();
+            QTest::mouseClick(normal->viewport(), Qt::LeftButton, {}, standInPoint(*normal, 1));
+            QCOMPARE(normal->selectedPiece(), 0);
+        };
+        const std::string withBlock = window->document().DocumentHTML();
+        const host::PageSegment piece = normalView()->segments().at(0);
+        QCOMPARE(piece.kind, host::PageSegment::Kind::WebbotBlock);
+        const std::string blockHtml = withBlock.substr(piece.begin, piece.end - piece.begin);
+        const std::string withoutBlock =
+            withBlock.substr(0, piece.begin) + withBlock.substr(piece.end);
+
+        // Nothing is selected yet: the insertion point is after the block.
+        QCOMPARE(normalView()->selectedPiece(), -1);
+        QVERIFY(fixture_->window().selectedBlock()->begin != piece.begin);
+        selectBlock();
+        auto selected = fixture_->window().selectedBlock();
+        QVERIFY(selected);
+        QCOMPARE(selected->begin, piece.begin);
+        QCOMPARE(selected->end, piece.end);
+
+        trigger(*fixture_, {"Edit", "&Delete"});
+        QCOMPARE(window->document().DocumentHTML(), withoutBlock);
+        QCOMPARE(normalView()->selectedPiece(), -1);
+        QCOMPARE(window->document().page().selection().begin, piece.begin);
+        QCOMPARE(window->document().page().selection().end, piece.begin);
+        QCOMPARE(normalView()->insertionBoundary(), 0);
+        trigger(*fixture_, {"Edit", "&Undo"});
+        QCOMPARE(window->document().DocumentHTML(), withBlock);
+
+        selectBlock();
+        trigger(*fixture_, {"Edit", "Cu&t"});
+        QCOMPARE(window->document().DocumentHTML(), withoutBlock);
+        QCOMPARE(QApplication::clipboard()->mimeData()->html().toStdString(), blockHtml);
+        QCOMPARE(normalView()->selectedPiece(), -1);
+        trigger(*fixture_, {"Edit", "&Undo"});
+        QCOMPARE(window->document().DocumentHTML(), withBlock);
+
+        // Text typed in the HTML view right after the block: Delete back in the Normal view
+        // must not take it along.
+        selectBlock();
+        fixture_->window().setActiveViewMode(common::editor::kViewHtml);
+        auto* source = fixture_->window().activePageView()->sourceView();
+        const QString blockEnd = QString::fromStdString(blockHtml.substr(blockHtml.size() - 12));
+        const int after = source->toPlainText().indexOf(blockEnd);
+        QVERIFY(after >= 0);
+        QTextCursor cursor = source->textCursor();
+        cursor.setPosition(after + blockEnd.size());
+        source->setTextCursor(cursor);
+        source->insertPlainText("<p>glued</p>");
+        fixture_->window().setActiveViewMode(common::editor::kViewNormal);
+        QCOMPARE(normalView()->selectedPiece(), -1);
+        const std::string withGlued = window->document().DocumentHTML();
+        QVERIFY(withGlued.find(blockHtml + "<p>glued</p>") != std::string::npos);
+        selected = fixture_->window().selectedBlock();
+        QVERIFY(!selected ||
+                withGlued.substr(selected->begin, selected->end - selected->begin).find("glued") ==
+                    std::string::npos);
+        trigger(*fixture_, {"Edit", "&Delete"});
+        QVERIFY(window->document().DocumentHTML().find("<p>glued</p>") != std::string::npos);
+        trigger(*fixture_, {"Edit", "&Undo"});
+        QCOMPARE(window->document().DocumentHTML(), withGlued);
+
+        // Undo after selecting drops the selection too.
+        selectBlock();
+        trigger(*fixture_, {"Edit", "&Undo"});
+        QCOMPARE(window->document().DocumentHTML(), withBlock);
+        QCOMPARE(normalView()->selectedPiece(), -1);
+        QVERIFY(!normalView()->pieceSelection());
     }
 
     void theUsualShortcutsReachTheCommands() {
