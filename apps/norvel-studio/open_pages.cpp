@@ -63,7 +63,7 @@ void openPagesInTurn(host::qt::StudioWindow& window, std::vector<std::string> pa
                      std::function<void(const std::string&, int64_t, bool)> drawn,
                      std::function<void()> done) {
     auto opening = std::make_shared<Opening>(
-        Opening{&window, std::move(pages), viewMode, std::move(drawn), std::move(done)});
+        Opening{&window, std::move(pages), viewMode, std::move(drawn), std::move(done), 0, {}});
     QTimer::singleShot(0, &window, [opening] { openNext(opening); });
 }
 
